@@ -1,0 +1,76 @@
+#include "command.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "core/cp1252.h"
+#include "itemdb/itemdb.h"
+
+namespace davoruzivi::cli {
+namespace {
+
+std::string EscapeControls(std::string_view text) {
+  std::string escaped;
+  for (char c : text) {
+    switch (c) {
+      case '\n': escaped += "\\n"; break;
+      case '\r': escaped += "\\r"; break;
+      case '\t': escaped += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+          escaped += hex;
+        } else {
+          escaped += c;
+        }
+    }
+  }
+  return escaped;
+}
+
+}  // namespace
+
+void StderrMessageBox::Show(std::string_view text, std::string_view /*caption*/) {
+  err_ << "message: " << Cp1252ToUtf8(EscapeControls(text)) << '\n';
+}
+
+std::string PathText(std::string_view path) { return Utf8ToCp1252(path); }
+
+void WriteDataLine(std::ostream& out, std::string_view text) { out << Cp1252ToUtf8(text) << '\n'; }
+
+int Command::UsageError(Context& context, std::string_view problem) const {
+  context.err << "davoruzivi-cli: " << problem << "\nusage: davoruzivi-cli [--vault FILE] " << Name();
+  if (!Arguments().empty()) context.err << ' ' << Arguments();
+  context.err << '\n';
+  return kExitUsage;
+}
+
+bool Command::HasArguments(Context& context, const std::vector<std::string>& args, std::size_t count) const {
+  if (args.size() == count) return true;
+  UsageError(context, "wrong number of arguments");
+  return false;
+}
+
+int Command::Failure(Context& context, std::string_view reason) {
+  context.err << "davoruzivi-cli: " << Cp1252ToUtf8(reason) << '\n';
+  return kExitFailure;
+}
+
+std::filesystem::path Command::VaultPath(const Context& context) {
+  return context.vaultOption.value_or(MasterVaultPathIn(context.programFolder));
+}
+
+int Command::LoadVault(Context& context, MasterVault& vault) {
+  const auto path = RepairMasterVaultPath(VaultPath(context), context.programFolder);
+  const VaultLoadResult result = LoadMasterVault(path, vault);
+  if (result.Ok()) return kExitSuccess;
+  context.messages.Notify(result.Message);
+  return result.ExitCode;
+}
+
+void Command::WriteBytes(Context& context, std::string_view bytes) {
+  context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace davoruzivi::cli

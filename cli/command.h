@@ -1,0 +1,85 @@
+#pragma once
+// The command-line companion's commands: each is one small class over Command.
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/message_box.h"
+
+namespace davoruzivi {
+class MasterVault;
+}
+
+namespace davoruzivi::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// Notices the planner would show in a message box: one line "message: TEXT" on
+// standard error, in UTF-8, with control characters escaped.
+class StderrMessageBox final : public platform::MessageBox {
+ public:
+  explicit StderrMessageBox(std::ostream& err) : err_(err) {}
+  void Show(std::string_view text, std::string_view caption) override;
+
+ private:
+  std::ostream& err_;
+};
+
+struct Context {
+  std::filesystem::path programFolder;
+  std::optional<std::filesystem::path> vaultOption;  // --vault FILE
+  std::ostream& out;
+  std::ostream& err;
+  StderrMessageBox messages;
+
+  Context(std::filesystem::path folder, std::ostream& output, std::ostream& errors)
+      : programFolder(std::move(folder)), out(output), err(errors), messages(errors) {}
+};
+
+class Command {
+ public:
+  // name: the words that name the command, such as "vault check"; arguments:
+  // what follows the name, as the usage line shows it.
+  Command(std::string_view name, std::string_view arguments, std::string_view summary)
+      : name_(name), arguments_(arguments), summary_(summary) {}
+  virtual ~Command() = default;
+
+  std::string_view Name() const { return name_; }
+  std::string_view Arguments() const { return arguments_; }
+  std::string_view Summary() const { return summary_; }
+  virtual int Execute(Context& context, const std::vector<std::string>& args) = 0;
+
+ protected:
+  // True when exactly `count` arguments were given; otherwise prints the usage.
+  bool HasArguments(Context& context, const std::vector<std::string>& args, std::size_t count) const;
+  // Prints this command's usage on standard error; returns the usage exit code.
+  int UsageError(Context& context, std::string_view problem) const;
+  // Prints the reason on standard error; returns the failure exit code.
+  static int Failure(Context& context, std::string_view reason);
+  // Loads the master vault as the planner's start-up does; 0, or the exit code
+  // (200, 201, 202) after its message.
+  static int LoadVault(Context& context, MasterVault& vault);
+  // The master vault file the command works on: --vault, else master.kwv beside the program.
+  static std::filesystem::path VaultPath(const Context& context);
+  // Writes bytes to standard output exactly as they are.
+  static void WriteBytes(Context& context, std::string_view bytes);
+
+ private:
+  std::string_view name_;
+  std::string_view arguments_;
+  std::string_view summary_;
+};
+
+// A file path given on the command line, as text for a message.
+std::string PathText(std::string_view path);
+
+// A line of data on standard output: the Windows-1252 text in UTF-8, then "\n".
+void WriteDataLine(std::ostream& out, std::string_view text);
+
+}  // namespace davoruzivi::cli

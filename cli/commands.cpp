@@ -1,0 +1,15 @@
+#include "commands.h"
+
+namespace davoruzivi::cli {
+
+std::vector<std::unique_ptr<Command>> AllCommands() {
+  std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(MakeVaultCheck());
+  commands.push_back(MakeVaultDump());
+  commands.push_back(MakeVaultPack());
+  commands.push_back(MakeVaultUnpack());
+  commands.push_back(MakeVaultCommit());
+  return commands;
+}
+
+}  // namespace davoruzivi::cli
