@@ -397,21 +397,4 @@ SyntheticVault MakeSyntheticVault(std::size_t itemCount) {
   return vault;
 }
 
-TemporaryFolder::TemporaryFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "davoruzivi-bench-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::system_error(errno, std::generic_category(), pattern);
-  path_ = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::filesystem::path TemporaryFolder::WriteFile(std::string_view name, std::string_view bytes) const {
-  std::filesystem::path file = path_ / name;
-  if (auto error = WriteFileAtomically(file, bytes)) throw std::runtime_error(*error);
-  return file;
-}
-
 }  // namespace davoruzivi::bench

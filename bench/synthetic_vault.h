@@ -25,20 +25,4 @@ struct SyntheticVault {
 };
 SyntheticVault MakeSyntheticVault(std::size_t itemCount);
 
-// A fresh folder under the system's temporary folder, removed with all it holds
-// when the object is destroyed.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  // Writes a file into the folder and returns its path; throws when it cannot.
-  std::filesystem::path WriteFile(std::string_view name, std::string_view bytes) const;
-
- private:
-  std::filesystem::path path_;
-};
-
 }  // namespace davoruzivi::bench

@@ -15,6 +15,7 @@
 #include "core/zlib_stream.h"
 #include "heap_counter.h"
 #include "itemdb/itemdb.h"
+#include "support/temporary_folder.h"
 #include "synthetic_vault.h"
 
 namespace davoruzivi::bench {
@@ -30,8 +31,8 @@ struct VaultFixture {
   std::filesystem::path file;  // the compressed bytes as a master vault file
 };
 
-const TemporaryFolder& FixtureFolder() {
-  static const TemporaryFolder folder;
+const testing::TemporaryFolder& FixtureFolder() {
+  static const testing::TemporaryFolder folder;
   return folder;
 }
 
@@ -42,7 +43,8 @@ const VaultFixture& FixtureOf(std::size_t itemCount) {
   VaultFixture& fixture = place->second;
   if (isNew) {
     fixture.vault = MakeSyntheticVault(itemCount);
-    fixture.file = FixtureFolder().WriteFile("master-" + std::to_string(itemCount) + ".kwv", fixture.vault.compressed);
+    fixture.file = FixtureFolder() / ("master-" + std::to_string(itemCount) + ".kwv");
+    testing::WriteBytes(fixture.file, fixture.vault.compressed);
   }
   return fixture;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/zlib_stream.h"
+#include "support/temporary_folder.h"
 
 extern char** environ;
 
@@ -22,37 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("davoruzivi-cli-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  fs::path operator/(std::string_view name) const { return path_ / name; }
-
- private:
-  fs::path path_;
-};
+using davoruzivi::testing::ReadBytes;
+using davoruzivi::testing::TemporaryFolder;
+using davoruzivi::testing::WriteBytes;
 
 struct Outcome {
   int status = -1;  // the exit status, or -1 when the program did not exit normally

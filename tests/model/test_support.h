@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the model tests: vault texts built line by line, a
-// progress recorder and a temporary folder that cleans up after itself.
+// Helpers shared by the model tests: vault texts built line by line and a
+// progress recorder.
 
 #include <filesystem>
 #include <string>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "itemdb/itemdb.h"
+#include "support/temporary_folder.h"
 
 namespace davoruzivi::test {
 
@@ -65,24 +66,8 @@ class RecordingProgress final : public VaultLoadProgress {
   std::vector<std::string> events;
 };
 
-// A new empty folder under the system's temporary folder, removed with its contents.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-  // The names of the entries in the folder, sorted.
-  std::vector<std::string> Entries() const;
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+using testing::ReadBytes;
+using testing::TemporaryFolder;
+using testing::WriteBytes;
 
 }  // namespace davoruzivi::test
