@@ -1,5 +1,7 @@
 #include "core/zlib_stream.h"
 
+#include "core/prefetching_inflater.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -74,29 +76,33 @@ std::optional<std::string> Inflate(std::string_view compressed) {
 }
 
 namespace {
-constexpr std::size_t kLineBufferSize = 256 * 1024;
+constexpr std::size_t kLineBufferSize = 64 * 1024;
 }
 
 InflatingLineSource::InflatingLineSource(std::string_view compressed)
-    : inflater_(compressed), buffer_(kLineBufferSize) {
+    : inflater_(std::make_unique<PrefetchingInflater>(compressed)), buffer_(kLineBufferSize) {
   SetWindow(buffer_.data(), buffer_.data());
 }
+
+InflatingLineSource::~InflatingLineSource() = default;
+
+bool InflatingLineSource::Damaged() const { return inflater_->Damaged(); }
 
 bool InflatingLineSource::Refill() {
   // Keep the unread part at the front; a line longer than the buffer doubles it.
   const auto unread = static_cast<std::size_t>(End() - Next());
   std::memmove(buffer_.data(), Next(), unread);
   if (unread == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  const std::size_t got = inflater_.Read(buffer_.data() + unread, buffer_.size() - unread);
+  const std::size_t got = inflater_->Read(buffer_.data() + unread, buffer_.size() - unread);
   SetWindow(buffer_.data(), buffer_.data() + unread + got);
   return got > 0;
 }
 
 bool InflatingLineSource::VerifyRest() {
   std::vector<char> sink(kLineBufferSize);
-  while (inflater_.Read(sink.data(), sink.size()) > 0) {
+  while (inflater_->Read(sink.data(), sink.size()) > 0) {
   }
-  return inflater_.Finished() && !inflater_.Damaged();
+  return !inflater_->Damaged();
 }
 
 }  // namespace davoruzivi

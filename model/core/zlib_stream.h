@@ -47,13 +47,17 @@ class Inflater {
   std::size_t produced_ = 0;
 };
 
-// The lines of a compressed text, inflated as they are read, so that the whole
-// text never has to be held at once.
+class PrefetchingInflater;
+
+// The lines of a compressed text, inflated a little ahead of their reader on a
+// thread of its own, so that the whole text never has to be held at once.
 class InflatingLineSource final : public LineSource {
  public:
   explicit InflatingLineSource(std::string_view compressed);
+  ~InflatingLineSource() override;
 
-  bool Damaged() const { return inflater_.Damaged(); }
+  // Known once the lines have ended: whether the stream was damaged.
+  bool Damaged() const;
   // Inflates whatever is left unread; true when the whole stream proved valid.
   bool VerifyRest();
 
@@ -61,7 +65,7 @@ class InflatingLineSource final : public LineSource {
   bool Refill() override;
 
  private:
-  Inflater inflater_;
+  std::unique_ptr<PrefetchingInflater> inflater_;
   std::vector<char> buffer_;
 };
 

@@ -26,10 +26,9 @@ std::size_t MasterVault::PutVaultItem(long long position, const VaultItem& item)
 }
 
 void MasterVault::RebuildMasterList() {
-  std::size_t totalLength = 0;
-  for (const VaultItem& item : items_) totalLength += item.Name.Size();
+  constexpr std::size_t kTypicalNameLength = 24;
   masterList_.Clear();
-  masterList_.Reserve(items_.size(), totalLength);
+  masterList_.Reserve(items_.size(), items_.size() * kTypicalNameLength);
   for (const VaultItem& item : items_) masterList_.Add(item.Name);
 }
 
