@@ -2,6 +2,7 @@
 // The item database: the VaultItem record and its vocabularies, the stat
 // catalogue, the master vault in memory, and its file's reader and writer.
 
+#include "itemdb/inline_item.h"
 #include "itemdb/item_vocabularies.h"
 #include "itemdb/legacy_effects.h"
 #include "itemdb/master_vault.h"

@@ -1,5 +1,6 @@
 #include "itemdb/vault_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <memory>
@@ -26,7 +27,7 @@ class BlockWriter {
   void Write(std::size_t position, const VaultItem& item) {
     Line("");
     Line(std::string(1, vault_text::kBlockMark) + Decimal(static_cast<long long>(position)));
-    Line(item.Name);
+    Line(SingleLine(item.Name));
     Line(vocab_.ItemTypes.TextOf(item.ItemType));
     Line(item.Realm < vault_text::kRealmLetters.size() ? vault_text::kRealmLetters.substr(item.Realm, 1) : "");
     Line(Decimal(item.Level));
@@ -42,13 +43,21 @@ class BlockWriter {
     Line(item.BonusLevelManual != 0 ? std::string(vault_text::kManualBonusLevel) + Decimal(item.BonusLevel)
                                     : std::string(vault_text::kComputedBonusLevel));
     Line(vocab_.Sources.TextOf(item.Source));
-    Line(item.Notes.Empty() ? vault_text::kNoNotes : item.Notes.View());
+    Line(item.Notes.Empty() ? std::string(vault_text::kNoNotes) : SingleLine(item.Notes));
     WriteStats(item);
     WriteProcs(item);
   }
 
  private:
   void Line(std::string_view text) { AppendLine(out_, text); }
+
+  // A text that came in through an item file may hold line breaks; written as
+  // they are they would end the line early and break every block after it.
+  static std::string SingleLine(std::string_view text) {
+    std::string line(text);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
+  }
 
   static std::string ServerLetters(const VaultItem& item) {
     std::string letters;
@@ -80,10 +89,12 @@ class BlockWriter {
            Decimal(item.StatValues[n]));
   }
 
+  // A proc of a kind that has no marker could not be read back (its amount
+  // would be taken from the wrong characters), so only kinds 1..6 are written.
   void WriteProcs(const VaultItem& item) {
     std::vector<int> used;
     for (int n = 0; n < kProcSlots; ++n)
-      if (item.ProcKinds[n] != 0) used.push_back(n);
+      if (!ProcMarker(item.ProcKinds[n]).empty()) used.push_back(n);
     Line(Decimal(static_cast<long long>(used.size())));
     for (int n : used)
       Line(std::string(vocab_.Effects.TextOf(item.ProcEffects[n])) + ProcMarker(item.ProcKinds[n]) +

@@ -263,5 +263,23 @@ TEST(VaultWriterAndReader, WrittenTextReadAndWrittenAgainIsAFixedPoint) {
   EXPECT_EQ(ParseOk(WriteVaultText(normalised)).Items(), normalised.Items());
 }
 
+TEST(VaultWriter, ItemsFromFilesCannotBreakTheText) {
+  // Names and notes from item files may hold line breaks, and their procs kinds
+  // that have no marker; the written vault must still load.
+  VaultItem item = ResetVaultItem();
+  item.Name = "Two\r\nLines";
+  item.Notes = "a\nb";
+  item.ProcKinds = {7, 1};
+  item.ProcEffects = {78, 78};
+  item.ProcAmounts = {5, 75};
+  const MasterVault read = ParseOk(WriteVaultText(VaultOf({item, ResetVaultItem()})));
+  ASSERT_EQ(read.Size(), 2u);
+  EXPECT_EQ(read.Items()[0].Name, "Two  Lines");
+  EXPECT_EQ(read.Items()[0].Notes, "a b");
+  EXPECT_EQ(read.Items()[0].ProcKinds[0], 1) << "the proc of kind 7 is not written";
+  EXPECT_EQ(read.Items()[0].ProcAmounts[0], 75);
+  EXPECT_EQ(read.Items()[1].Name, " ");
+}
+
 }  // namespace
 }  // namespace davoruzivi
