@@ -55,6 +55,10 @@ class Command {
   std::string_view Summary() const { return summary_; }
   virtual int Execute(Context& context, const std::vector<std::string>& args) = 0;
 
+  // Loads the master vault as the planner's start-up does; 0, or the exit code
+  // (200, 201, 202) after its message.
+  static int LoadVault(Context& context, MasterVault& vault);
+
  protected:
   // True when exactly `count` arguments were given; otherwise prints the usage.
   bool HasArguments(Context& context, const std::vector<std::string>& args, std::size_t count) const;
@@ -62,9 +66,6 @@ class Command {
   int UsageError(Context& context, std::string_view problem) const;
   // Prints the reason on standard error; returns the failure exit code.
   static int Failure(Context& context, std::string_view reason);
-  // Loads the master vault as the planner's start-up does; 0, or the exit code
-  // (200, 201, 202) after its message.
-  static int LoadVault(Context& context, MasterVault& vault);
   // The master vault file the command works on: --vault, else master.kwv beside the program.
   static std::filesystem::path VaultPath(const Context& context);
   // Writes bytes to standard output exactly as they are.

@@ -9,6 +9,11 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
   commands.push_back(MakeVaultPack());
   commands.push_back(MakeVaultUnpack());
   commands.push_back(MakeVaultCommit());
+  commands.push_back(MakeTemplateDump());
+  commands.push_back(MakeTemplateImport());
+  commands.push_back(MakeTemplateSave());
+  commands.push_back(MakeItemFile());
+  commands.push_back(MakeXml());
   return commands;
 }
 

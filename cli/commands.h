@@ -12,6 +12,11 @@ std::unique_ptr<Command> MakeVaultDump();
 std::unique_ptr<Command> MakeVaultPack();
 std::unique_ptr<Command> MakeVaultUnpack();
 std::unique_ptr<Command> MakeVaultCommit();
+std::unique_ptr<Command> MakeTemplateDump();
+std::unique_ptr<Command> MakeTemplateImport();
+std::unique_ptr<Command> MakeTemplateSave();
+std::unique_ptr<Command> MakeItemFile();
+std::unique_ptr<Command> MakeXml();
 
 // Every command, in the order the usage lists them.
 std::vector<std::unique_ptr<Command>> AllCommands();

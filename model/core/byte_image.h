@@ -41,6 +41,14 @@ class ImageWriter {
   void Bytes(std::size_t offset, const std::array<std::uint8_t, N>& bytes) {
     std::memcpy(&image_[offset], bytes.data(), N);
   }
+  template <std::size_t N>
+  void U16s(std::size_t offset, const std::array<std::uint16_t, N>& values) {
+    for (std::size_t i = 0; i < N; ++i) U16(offset + 2 * i, values[i]);
+  }
+  template <std::size_t N>
+  void I32s(std::size_t offset, const std::array<std::int32_t, N>& values) {
+    for (std::size_t i = 0; i < N; ++i) I32(offset + 4 * i, values[i]);
+  }
 
  private:
   std::span<std::uint8_t> image_;
@@ -77,6 +85,18 @@ class ImageReader {
     std::array<std::uint8_t, N> bytes{};
     std::memcpy(bytes.data(), &image_[offset], N);
     return bytes;
+  }
+  template <std::size_t N>
+  std::array<std::uint16_t, N> U16s(std::size_t offset) const {
+    std::array<std::uint16_t, N> values{};
+    for (std::size_t i = 0; i < N; ++i) values[i] = U16(offset + 2 * i);
+    return values;
+  }
+  template <std::size_t N>
+  std::array<std::int32_t, N> I32s(std::size_t offset) const {
+    std::array<std::int32_t, N> values{};
+    for (std::size_t i = 0; i < N; ++i) values[i] = I32(offset + 4 * i);
+    return values;
   }
 
  private:

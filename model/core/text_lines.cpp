@@ -50,6 +50,13 @@ bool LineSource::NextLine(std::string_view& line) {
   }
 }
 
+std::string SingleLine(std::string_view text) {
+  std::string line(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  return line;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   TextLineSource source(text);

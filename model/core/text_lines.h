@@ -50,6 +50,10 @@ std::size_t FindLineBreak(const char* begin, const char* end);
 
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// The text with every CR and LF replaced by a blank, so that it stays one line
+// of a file (a name that came in through an item file may hold line breaks).
+std::string SingleLine(std::string_view text);
+
 // Appends a line and the CR LF that ends it.
 inline void AppendLine(std::string& out, std::string_view line) {
   out += line;

@@ -17,15 +17,11 @@ InlineItemImage ToImage(const InlineItem& item) {
   InlineItemImage image{};
   ImageWriter w(image);
   w.Text(offset::Name, item.Name);
-  for (int n = 0; n < kBonusSlots; ++n) {
-    w.U16(offset::StatIds + 2 * n, item.StatIds[n]);
-    w.I32(offset::StatValues + 4 * n, item.StatValues[n]);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    w.U8(offset::ProcKinds + n, item.ProcKinds[n]);
-    w.U16(offset::ProcEffects + 2 * n, item.ProcEffects[n]);
-    w.U16(offset::ProcAmounts + 2 * n, item.ProcAmounts[n]);
-  }
+  w.U16s(offset::StatIds, item.StatIds);
+  w.I32s(offset::StatValues, item.StatValues);
+  w.Bytes(offset::ProcKinds, item.ProcKinds);
+  w.U16s(offset::ProcEffects, item.ProcEffects);
+  w.U16s(offset::ProcAmounts, item.ProcAmounts);
   return image;
 }
 
@@ -33,15 +29,11 @@ InlineItem InlineItemFromImage(std::span<const std::uint8_t, kInlineItemImageSiz
   const ImageReader r(image);
   InlineItem item;
   item.Name = r.Text<200>(offset::Name);
-  for (int n = 0; n < kBonusSlots; ++n) {
-    item.StatIds[n] = r.U16(offset::StatIds + 2 * n);
-    item.StatValues[n] = r.I32(offset::StatValues + 4 * n);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    item.ProcKinds[n] = r.U8(offset::ProcKinds + n);
-    item.ProcEffects[n] = r.U16(offset::ProcEffects + 2 * n);
-    item.ProcAmounts[n] = r.U16(offset::ProcAmounts + 2 * n);
-  }
+  item.StatIds = r.U16s<kBonusSlots>(offset::StatIds);
+  item.StatValues = r.I32s<kBonusSlots>(offset::StatValues);
+  item.ProcKinds = r.Bytes<kProcSlots>(offset::ProcKinds);
+  item.ProcEffects = r.U16s<kProcSlots>(offset::ProcEffects);
+  item.ProcAmounts = r.U16s<kProcSlots>(offset::ProcAmounts);
   return item;
 }
 

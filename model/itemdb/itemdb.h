@@ -1,9 +1,12 @@
 #pragma once
 // The item database: the VaultItem record and its vocabularies, the stat
-// catalogue, the master vault in memory, and its file's reader and writer.
+// catalogue, the master vault in memory, its file's reader and writer, and
+// the item exchange files.
 
+#include "itemdb/exchange_files.h"
 #include "itemdb/inline_item.h"
 #include "itemdb/item_vocabularies.h"
+#include "itemdb/item_xml.h"
 #include "itemdb/legacy_effects.h"
 #include "itemdb/master_vault.h"
 #include "itemdb/stat_catalogue.h"

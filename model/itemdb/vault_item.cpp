@@ -62,15 +62,11 @@ VaultItemImage ToImage(const VaultItem& item) {
   w.Bytes(offset::ClassUsable, item.ClassUsable);
   w.U8(offset::Verified, item.Verified);
   w.U8(offset::Researched, item.Researched);
-  for (int n = 0; n < kBonusSlots; ++n) {
-    w.U16(offset::StatIds + 2 * n, item.StatIds[n]);
-    w.I32(offset::StatValues + 4 * n, item.StatValues[n]);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    w.U8(offset::ProcKinds + n, item.ProcKinds[n]);
-    w.U16(offset::ProcEffects + 2 * n, item.ProcEffects[n]);
-    w.U16(offset::ProcAmounts + 2 * n, item.ProcAmounts[n]);
-  }
+  w.U16s(offset::StatIds, item.StatIds);
+  w.I32s(offset::StatValues, item.StatValues);
+  w.Bytes(offset::ProcKinds, item.ProcKinds);
+  w.U16s(offset::ProcEffects, item.ProcEffects);
+  w.U16s(offset::ProcAmounts, item.ProcAmounts);
   w.Text(offset::Notes, item.Notes);
   return image;
 }
@@ -104,15 +100,11 @@ VaultItem FromImage(std::span<const std::uint8_t, kVaultItemImageSize> image) {
   item.ClassUsable = r.Bytes<kClassCount>(offset::ClassUsable);
   item.Verified = r.U8(offset::Verified);
   item.Researched = r.U8(offset::Researched);
-  for (int n = 0; n < kBonusSlots; ++n) {
-    item.StatIds[n] = r.U16(offset::StatIds + 2 * n);
-    item.StatValues[n] = r.I32(offset::StatValues + 4 * n);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    item.ProcKinds[n] = r.U8(offset::ProcKinds + n);
-    item.ProcEffects[n] = r.U16(offset::ProcEffects + 2 * n);
-    item.ProcAmounts[n] = r.U16(offset::ProcAmounts + 2 * n);
-  }
+  item.StatIds = r.U16s<kBonusSlots>(offset::StatIds);
+  item.StatValues = r.I32s<kBonusSlots>(offset::StatValues);
+  item.ProcKinds = r.Bytes<kProcSlots>(offset::ProcKinds);
+  item.ProcEffects = r.U16s<kProcSlots>(offset::ProcEffects);
+  item.ProcAmounts = r.U16s<kProcSlots>(offset::ProcAmounts);
   item.Notes = r.Text<200>(offset::Notes);
   return item;
 }

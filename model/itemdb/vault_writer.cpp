@@ -24,8 +24,8 @@ class BlockWriter {
  public:
   BlockWriter(std::string& out, const ItemVocabularies& vocabularies) : out_(out), vocab_(vocabularies) {}
 
+  // The block's lines, without the empty line the vault text puts before it.
   void Write(std::size_t position, const VaultItem& item) {
-    Line("");
     Line(std::string(1, vault_text::kBlockMark) + Decimal(static_cast<long long>(position)));
     Line(SingleLine(item.Name));
     Line(vocab_.ItemTypes.TextOf(item.ItemType));
@@ -50,14 +50,6 @@ class BlockWriter {
 
  private:
   void Line(std::string_view text) { AppendLine(out_, text); }
-
-  // A text that came in through an item file may hold line breaks; written as
-  // they are they would end the line early and break every block after it.
-  static std::string SingleLine(std::string_view text) {
-    std::string line(text);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return line;
-  }
 
   static std::string ServerLetters(const VaultItem& item) {
     std::string letters;
@@ -126,8 +118,17 @@ std::string WriteVaultText(const MasterVault& vault) {
   AppendLine(text, Decimal(static_cast<long long>(items.size())));
   AppendLine(text, Decimal(items.empty() ? 0 : items.front().ProcAmounts[0]));  // carries no information
   BlockWriter writer(text, vault.Vocabularies());
-  for (std::size_t k = 0; k < items.size(); ++k) writer.Write(k, items[k]);
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    AppendLine(text, "");
+    writer.Write(k, items[k]);
+  }
   return text;
+}
+
+std::string WriteVaultBlock(const MasterVault& vault, std::size_t position) {
+  std::string block;
+  BlockWriter(block, vault.Vocabularies()).Write(position, vault.Items().at(position));
+  return block;
 }
 
 std::string CompressVaultText(std::string_view text) { return Deflate(text); }

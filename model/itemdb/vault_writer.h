@@ -15,6 +15,11 @@ namespace davoruzivi {
 // normalisations of the format (servers widened, slots compacted, and so on).
 std::string WriteVaultText(const MasterVault& vault);
 
+// The block of lines the vault text holds for the record at a position (which
+// must lie inside the vault), from its "~" line on, without the empty line
+// before it; lines ended by CR LF.
+std::string WriteVaultBlock(const MasterVault& vault, std::size_t position);
+
 // One zlib stream of the vault text, level 1: the bytes of vault.zip and of the
 // master vault file.
 std::string CompressVaultText(std::string_view text);

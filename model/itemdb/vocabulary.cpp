@@ -42,15 +42,26 @@ bool Vocabulary::Index::Equal(std::string_view a, std::string_view b) const {
   return ignoreCase_ ? EqualIgnoringCase(a, b) : a == b;
 }
 
-int Vocabulary::Index::Find(std::string_view text, const std::vector<std::string>& entries) const {
-  if (slots_.empty()) return -1;
+const Vocabulary::Index::Slot* Vocabulary::Index::Lookup(std::string_view text,
+                                                          const std::vector<std::string>& entries) const {
+  if (slots_.empty()) return nullptr;
   const std::uint64_t hash = Hash(text);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.key < 0) return -1;
-    if (slot.hash == hash && Equal(entries[static_cast<std::size_t>(slot.key)], text)) return slot.result;
+    if (slot.key < 0) return nullptr;
+    if (slot.hash == hash && Equal(entries[static_cast<std::size_t>(slot.key)], text)) return &slot;
   }
+}
+
+int Vocabulary::Index::Find(std::string_view text, const std::vector<std::string>& entries) const {
+  const Slot* slot = Lookup(text, entries);
+  return slot ? slot->result : -1;
+}
+
+int Vocabulary::Index::FindKey(std::string_view text, const std::vector<std::string>& entries) const {
+  const Slot* slot = Lookup(text, entries);
+  return slot ? slot->key : -1;
 }
 
 void Vocabulary::Index::Grow() {
@@ -89,6 +100,8 @@ int Vocabulary::IndexOf(std::string_view text) const {
   if (const int exact = exact_.Find(text, entries_); exact >= 0) return exact;
   return folded_.Find(text, entries_);
 }
+
+int Vocabulary::ExactIndexOf(std::string_view text) const { return exact_.FindKey(text, entries_); }
 
 std::string_view Vocabulary::TextOf(long long index) const {
   if (index < 0 || index >= static_cast<long long>(entries_.size())) return {};

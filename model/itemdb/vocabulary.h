@@ -18,6 +18,8 @@ class Vocabulary {
 
   // Index of the first entry equal to the text ignoring letter case, or -1.
   int IndexOf(std::string_view text) const;
+  // Index of the first entry exactly equal to the text, or -1.
+  int ExactIndexOf(std::string_view text) const;
   // The entry's text; the empty text for an index outside the list.
   std::string_view TextOf(long long index) const;
   // Adds an entry at the end and returns its index.
@@ -33,7 +35,10 @@ class Vocabulary {
   class Index {
    public:
     explicit Index(bool ignoreCase) : ignoreCase_(ignoreCase) {}
+    // The first entry equal to the text ignoring letter case, or -1.
     int Find(std::string_view text, const std::vector<std::string>& entries) const;
+    // The first entry filed under a text equal to this one, or -1.
+    int FindKey(std::string_view text, const std::vector<std::string>& entries) const;
     // Files the entry under its text unless an equal text is filed already;
     // returns the first entry filed under it.
     int Insert(int entry, int firstEqual, const std::vector<std::string>& entries);
@@ -44,6 +49,7 @@ class Vocabulary {
       int key = -1;     // the entry whose text is compared
       int result = -1;  // the first entry equal to it ignoring letter case
     };
+    const Slot* Lookup(std::string_view text, const std::vector<std::string>& entries) const;
     std::uint64_t Hash(std::string_view text) const;
     bool Equal(std::string_view a, std::string_view b) const;
     void Grow();

@@ -1,0 +1,43 @@
+#include "template_session.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "template/classes.h"
+#include "template/template_file.h"
+
+namespace davoruzivi::cli {
+
+int CommandLineQuestions::Ask(const platform::Question& question) {
+  if (question.caption == kServerConversionQuestion.Caption)
+    return convertServers_ ? kConvertServerButton : kConvertServerButton + 1;
+  for (int button = 1; const std::string* caption : {&question.first, &question.second, &question.third,
+                                                     &question.fourth}) {
+    if (*caption == "&Cancel" || *caption == "Cancel") return button;
+    ++button;
+  }
+  return 2;
+}
+
+std::string SystemClock::NowText() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  char text[64];
+  std::strftime(text, sizeof text, "%x %X", std::localtime(&now));
+  return text;
+}
+
+TemplateSession::TemplateSession(Context& context, bool convertServers)
+    : context_(context),
+      settings_(DefaultSettings()),
+      questions_(convertServers),
+      workflow_(model_, vault_, settings_,
+                WorkflowServices{context.messages, questions_, files_, clock_, settingsStore_},
+                context.programFolder) {
+  workflow_.NewTemplate();
+}
+
+int TemplateSession::LoadVault() { return Command::LoadVault(context_, vault_); }
+
+std::string TemplateSession::Text() const { return WriteTemplateText(model_, vault_.Vocabularies()); }
+
+}  // namespace davoruzivi::cli

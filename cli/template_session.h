@@ -1,0 +1,70 @@
+#pragma once
+// A template open in the command-line companion: the loaded vault, settings
+// that last only for the run, and answers in place of the dialogs.
+
+#include <filesystem>
+#include <optional>
+
+#include "command.h"
+#include "itemdb/master_vault.h"
+#include "platform/clock.h"
+#include "platform/confirmation_dialog.h"
+#include "platform/file_dialogs.h"
+#include "platform/memory_settings_store.h"
+#include "settings/settings.h"
+#include "template/template_model.h"
+#include "template/template_workflow.h"
+
+namespace davoruzivi::cli {
+
+// Answers the old-server question as the command's option says; every other
+// question with the answer that changes nothing.
+class CommandLineQuestions final : public platform::ConfirmationDialog {
+ public:
+  explicit CommandLineQuestions(bool convertServers) : convertServers_(convertServers) {}
+  int Ask(const platform::Question& question) override;
+
+ private:
+  bool convertServers_;
+};
+
+// Offers the one file the command names to a save dialog; opens nothing.
+class PresetFileDialogs final : public platform::FileDialogs {
+ public:
+  std::optional<std::filesystem::path> Open(const platform::FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::filesystem::path> Save(const platform::FileDialogRequest&) override { return saveAs; }
+
+  std::optional<std::filesystem::path> saveAs;
+};
+
+class SystemClock final : public platform::Clock {
+ public:
+  std::string NowText() override;
+};
+
+class TemplateSession {
+ public:
+  TemplateSession(Context& context, bool convertServers = false);
+
+  // Loads the vault as the planner's start-up does; 0 or the exit code.
+  int LoadVault();
+  TemplateWorkflow& Workflow() { return workflow_; }
+  Template& Model() { return model_; }
+  MasterVault& Vault() { return vault_; }
+  PresetFileDialogs& Files() { return files_; }
+  // The template's text as Save would compress it.
+  std::string Text() const;
+
+ private:
+  Context& context_;
+  MasterVault vault_;
+  Settings settings_;
+  platform::MemorySettingsStore settingsStore_;
+  CommandLineQuestions questions_;
+  PresetFileDialogs files_;
+  SystemClock clock_;
+  Template model_;
+  TemplateWorkflow workflow_;
+};
+
+}  // namespace davoruzivi::cli

@@ -1,0 +1,69 @@
+#include "settings/settings.h"
+
+#include <vector>
+
+#include "platform/settings_store.h"
+
+namespace davoruzivi {
+namespace {
+
+// Calls visit(name, field, valueWhenMissing) for every value, in the order the
+// store writes them. The fields' own initial values are the first run's.
+template <typename S, typename Visit>
+void VisitSettings(S& settings, Visit&& visit) {
+  visit("Quickbar", settings.Quickbar, std::int32_t{255});
+  visit("StartMax", settings.StartMax, true);
+  visit("VerifiedOnly", settings.VerifiedOnly, false);
+  visit("VaultVersion", settings.VaultVersion, std::int32_t{0});
+  visit("WSlot", settings.WSlot, true);
+  visit("Server", settings.Server, std::int32_t{0});
+  visit("Realm", settings.Realm, std::int32_t{0});
+  visit("Hover", settings.Hover, true);
+  visit("Sorting", settings.Sorting, std::int32_t{0});
+  for (int n = 0; n < kRecentTemplateCount; ++n)
+    visit("File" + std::to_string(n + 1), settings.Files[static_cast<std::size_t>(n)], std::string());
+  static constexpr const char* kReportOptionNames[kReportOptionCount] = {
+      "RTStats", "RTDetails", "RTDStats", "RTIStats", "RTCStats", "RTProcs",
+      "RTMats",  "RTUtil",    "RTNotes",  "RTFormat", "RTAlt"};
+  for (int i = 0; i < kReportOptionCount; ++i)
+    visit(kReportOptionNames[i], settings.ReportOptions[static_cast<std::size_t>(i)], i != kReportOptionCount - 1);
+}
+
+class Reader {
+ public:
+  explicit Reader(platform::SettingsStore& store) : store_(store) {}
+  void operator()(const std::string& name, std::int32_t& field, std::int32_t missing) {
+    field = store_.ReadNumber(name).value_or(missing);
+  }
+  void operator()(const std::string& name, bool& field, bool missing) {
+    field = store_.ReadNumber(name).value_or(missing ? 1 : 0) != 0;
+  }
+  void operator()(const std::string& name, std::string& field, const std::string& missing) {
+    field = store_.ReadText(name).value_or(missing);
+  }
+
+ private:
+  platform::SettingsStore& store_;
+};
+
+}  // namespace
+
+Settings DefaultSettings() { return Settings{}; }
+
+Settings ReadSettings(platform::SettingsStore& store) {
+  Settings settings;
+  VisitSettings(settings, Reader(store));
+  return settings;
+}
+
+void SaveSettings(const Settings& settings, platform::SettingsStore& store) {
+  std::vector<platform::NamedSetting> values;
+  VisitSettings(settings, [&values](const std::string& name, const auto& field, const auto&) {
+    using Field = std::decay_t<decltype(field)>;
+    if constexpr (std::is_same_v<Field, std::string>) values.push_back({name, field});
+    else values.push_back({name, static_cast<std::int32_t>(field)});
+  });
+  store.WriteAll(values);
+}
+
+}  // namespace davoruzivi
