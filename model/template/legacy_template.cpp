@@ -46,6 +46,9 @@ constexpr ByteCopy kOldSlotFields[] = {
     {116, 128, 40},  // amounts
     {156, 168, 2},   // proc kinds
 };
+constexpr std::string_view kNoRoomForConfiguration =
+    "Import aborted. The template already holds the most configurations it can.";
+
 constexpr std::size_t kOldInlineMarker = 55;
 constexpr std::uint8_t kOldInlineValue = 3;
 constexpr std::size_t kInlineFlag = 60;
@@ -177,6 +180,10 @@ class LegacyTemplateImport {
     if (record->EffectsTranslated != 1) TranslateLegacyEffects(*record, workflow_.vault_.Vocabularies().Effects.List());
     if (load_) StartTemplate(*record);
     else if (!MayImport(*record)) return false;
+    if (!workflow_.CanAddConfiguration()) {
+      Notify(kNoRoomForConfiguration);
+      return false;
+    }
     FillConfiguration(*record);
     for (int s = 0; s < kEquipmentSlotCount; ++s) PlaceItem(s, record->Slots[static_cast<std::size_t>(s)]);
     Notify(load_ ? "This template was converted from an older format. Please check items for accuracy."
