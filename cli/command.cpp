@@ -1,5 +1,6 @@
 #include "command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -33,6 +34,14 @@ std::string EscapeControls(std::string_view text) {
 
 void StderrMessageBox::Show(std::string_view text, std::string_view /*caption*/) {
   err_ << "message: " << Cp1252ToUtf8(EscapeControls(text)) << '\n';
+}
+
+std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name) {
+  const auto found = std::find(args.begin(), args.end(), name);
+  if (found == args.end()) return std::nullopt;
+  std::string value = found + 1 != args.end() ? *(found + 1) : std::string();
+  args.erase(found, found + 1 != args.end() ? found + 2 : found + 1);
+  return value;
 }
 
 std::string PathText(std::string_view path) { return Utf8ToCp1252(path); }

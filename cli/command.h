@@ -77,6 +77,10 @@ class Command {
   std::string_view summary_;
 };
 
+// Takes "NAME VALUE" out of the arguments: the value, or nothing when the
+// option is absent. An option without its value leaves an empty value.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name);
+
 // A file path given on the command line, as text for a message.
 std::string PathText(std::string_view path);
 

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <ctime>
+#include <ostream>
 
+#include "core/integer_text.h"
 #include "template/classes.h"
 #include "template/template_file.h"
 
@@ -37,6 +39,28 @@ TemplateSession::TemplateSession(Context& context, bool convertServers)
 }
 
 int TemplateSession::LoadVault() { return Command::LoadVault(context_, vault_); }
+
+const Configuration* TemplateSession::ChosenConfiguration(const std::optional<std::string>& option) {
+  int index = model_.CurrentConfiguration;
+  if (option) {
+    const auto number = ParseInteger(*option);
+    index = number ? *number : -1;
+  }
+  if (index < 0 || index >= static_cast<int>(model_.Configurations.size())) {
+    context_.err << "davoruzivi-cli: the template has no configuration " << (option ? *option : std::string("selected"))
+                 << '\n';
+    return nullptr;
+  }
+  return &model_.Configurations[static_cast<std::size_t>(index)];
+}
+
+int TemplateSession::OpenConfiguration(const std::string& file, const std::optional<std::string>& configOption,
+                                       const Configuration*& configuration) {
+  if (const int code = LoadVault()) return code;
+  if (!workflow_.Load(std::filesystem::path(file))) return kExitFailure;
+  configuration = ChosenConfiguration(configOption);
+  return configuration ? kExitSuccess : kExitFailure;
+}
 
 std::string TemplateSession::Text() const { return WriteTemplateText(model_, vault_.Vocabularies()); }
 

@@ -54,6 +54,13 @@ class TemplateSession {
   PresetFileDialogs& Files() { return files_; }
   // The template's text as Save would compress it.
   std::string Text() const;
+  // The configuration a "--config N" option names (counted from 0), or the
+  // template's current one; nothing after telling why when there is none.
+  const Configuration* ChosenConfiguration(const std::optional<std::string>& option);
+  // Loads the vault and then a template file as the Load command does, and
+  // picks the configuration the option names: 0 or the exit code.
+  int OpenConfiguration(const std::string& file, const std::optional<std::string>& configOption,
+                        const Configuration*& configuration);
 
  private:
   Context& context_;

@@ -3,6 +3,7 @@
 // meaning. Fixed lists are constants; the lists that grow when a vault file or
 // the item editor brings a new name belong to one ItemVocabularies object.
 
+#include <cstdint>
 #include <string_view>
 
 #include "itemdb/vocabulary.h"
@@ -10,6 +11,12 @@
 namespace davoruzivi {
 
 inline constexpr int kClassCount = 47;
+
+// The largest shield a class carries (its ShieldSize), which decides the
+// shield weapon types it may use.
+namespace shield {
+inline constexpr std::uint16_t None = 0, Small = 15, Medium = 16, Large = 17;
+}  // namespace shield
 inline constexpr int kNoQuality = 41;  // Quality value that records no quality
 
 // Fixed lists.

@@ -18,7 +18,11 @@ bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string RecentTemplates::Caption(int n) const {
-  return "&" + std::to_string(n) + ". " + std::filesystem::path(File(n)).filename().string();
+  std::string caption = "&";
+  caption += std::to_string(n);
+  caption += ". ";
+  caption += std::filesystem::path(File(n)).filename().string();
+  return caption;
 }
 
 void RecentTemplates::MoveToTop(int n, const std::string& path) {

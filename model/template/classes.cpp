@@ -43,10 +43,9 @@ constexpr ClassInfo kMaulerRow =
         {{"Mauler Staff", 185}, {"Fist Wraps", 186}, {"Magnetism", 187}, {"Power Strike", 188}, {"Auras", 189}},
         kDualWield | kMauler);
 
-// In class-index order (ClassList()). The spec lines "Chants+" 250, "Savagery"
-// 251 and "Pacification" 252 are filed one above the catalogue's own entries
-// for these skills (249 "Chants", 250 "Savagery", 251 "Pacification"); the
-// stat panels file them under the same numbers as this table.
+// In class-index order (ClassList()). The spec lines "Chants+", "Savagery" and
+// "Pacification" carry the stat catalogue's own numbers for these skills (249,
+// 250, 251), so that an item's bonus to one of them counts under its line.
 constexpr std::array<ClassInfo, kClassCount> kClassTable = {
     // Albion
     Row(acuity::None, 4, shield::Large, 2,
@@ -73,7 +72,7 @@ constexpr std::array<ClassInfo, kClassCount> kClassTable = {
         kFocus),
     Row(acuity::Piety, 4, shield::Large, 2,
         {{"Shield", 23}, {"Parry", 24}, {"Two Hand", 31}, {"Slash+", 28}, {"Crush", 29}, {"Thrust", 30},
-         {"Chants+", 250}}),
+         {"Chants+", 249}}),
     Row(acuity::Piety, 3, shield::Large, 2,
         {{"Shield", 23}, {"Parry", 24}, {"Flexible+", 37}, {"Soulrending", 51}, {"Slash+", 28}, {"Crush", 29},
          {"Thrust", 30}}),
@@ -129,7 +128,7 @@ constexpr std::array<ClassInfo, kClassCount> kClassTable = {
     Row(acuity::Piety, 0, shield::None, 1,
         {{"Darkness", 116}, {"Suppression", 124}, {"Bone Army", 114}, NoRow(128), NoRow(132), NoRow(126), NoRow(22)},
         kFocus),
-    Row(acuity::Piety, 3, shield::Small, 1, {{"Mending", 118}, {"Augmentation", 111}, {"Pacification", 252}}),
+    Row(acuity::Piety, 3, shield::Small, 1, {{"Mending", 118}, {"Augmentation", 111}, {"Pacification", 251}}),
     Row(acuity::None, 2, shield::None, 2,
         {{"Stealth", 25}, {"Archery (C.Bow)+", 109}, {"Beastcraft", 113}, {"Sword", 103}, {"Spear", 107}}, kArchery),
     kMaulerRow,
@@ -138,7 +137,7 @@ constexpr std::array<ClassInfo, kClassCount> kClassTable = {
          NoRow(22)},
         kFocus),
     Row(acuity::None, 2, shield::None, 1.5,
-        {{"Parry", 24}, {"Hand 2 Hand", 108}, {"Sword", 103}, {"Axe", 104}, {"Hammer", 105}, {"Savagery", 251}},
+        {{"Parry", 24}, {"Hand 2 Hand", 108}, {"Sword", 103}, {"Axe", 104}, {"Hammer", 105}, {"Savagery", 250}},
         kDualWield),
     Row(acuity::None, 1, shield::Small, 2.2,
         {{"Stealth+", 25}, {"Envenom", 26}, {"Critical Strike", 27}, {"Left Axe", 106}, {"Axe", 104},

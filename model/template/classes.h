@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "itemdb/item_vocabularies.h"
 #include "itemdb/stat_catalogue.h"
 #include "template/configuration.h"
 
@@ -25,10 +26,6 @@ namespace acuity {
 inline constexpr std::uint16_t None = 0, Piety = 1, Intelligence = 2, Empathy = 3, Charisma = 4;
 }  // namespace acuity
 
-// ShieldSize: the largest shield the class carries.
-namespace shield {
-inline constexpr std::uint16_t None = 0, Small = 15, Medium = 16, Large = 17;
-}  // namespace shield
 
 // ArmorAbsorption is an index into these texts.
 inline constexpr std::array<std::string_view, 5> kArmorAbsorptionTexts = {"0%", "10%", "19%", "27%", "34%"};

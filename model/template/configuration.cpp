@@ -2,6 +2,16 @@
 
 namespace davoruzivi {
 
+bool WeaponsChoiceCounts(int equipmentSlot, int weaponsEquipped) {
+  switch (equipmentSlot) {
+    case slot::RightHand:
+    case slot::LeftHand: return weaponsEquipped == weapons::OneHanded;
+    case slot::TwoHand: return weaponsEquipped == weapons::TwoHanded;
+    case slot::Ranged: return weaponsEquipped == weapons::Ranged;
+    default: return true;
+  }
+}
+
 Configuration NewConfiguration(std::string_view race) {
   Configuration configuration;
   configuration.Name = kNewConfigurationName;

@@ -40,6 +40,11 @@ struct Configuration {
   friend bool operator==(const Configuration&, const Configuration&) = default;
 };
 
+// Whether the weapons choice lets an equipment slot count: the hand slots for
+// "Right and Left Hands", the two-hand slot for "Two Handed", the ranged slot
+// for "Ranged / Instrument"; every other slot always counts.
+bool WeaponsChoiceCounts(int equipmentSlot, int weaponsEquipped);
+
 // A configuration as "Begin/New" makes it: every slot "e0", level 50, spec
 // levels 1, champion level 10, with the race the window shows at the time.
 Configuration NewConfiguration(std::string_view race);

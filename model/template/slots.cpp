@@ -19,6 +19,10 @@ std::string_view SlotCaption(int equipmentSlot) {
   return kCaptions[static_cast<std::size_t>(equipmentSlot)];
 }
 
+std::string_view SlotBaseName(int equipmentSlot) {
+  return equipmentSlot == slot::Mythirians ? std::string_view("Mythirian") : SlotCaption(equipmentSlot);
+}
+
 std::pair<int, int> SlotsSharingListOf(int equipmentSlot) {
   switch (SlotKindOf(equipmentSlot)) {
     case slot_kind::Ring: return {slot::Ring1, slot::Ring2};

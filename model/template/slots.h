@@ -27,6 +27,10 @@ int SlotKindOf(int equipmentSlot);
 // "Jewel", "Neck", ..., "Ring 1", "Ring 2", ..., "Mythirians"; empty outside 0..18.
 std::string_view SlotCaption(int equipmentSlot);
 
+// The fixed part of a slot button's caption: the caption above, but
+// "Mythirian" for slot 18.
+std::string_view SlotBaseName(int equipmentSlot);
+
 // The equipment slots [first, last] whose references point into the list of
 // the slot's kind: both ring slots, both wrist slots, or the slot alone.
 std::pair<int, int> SlotsSharingListOf(int equipmentSlot);

@@ -63,7 +63,9 @@ class TemplateWriter {
 
   void WriteSection(int kind) {
     const ItemSlot& lists = model_.ListsOf(kind);
-    Line("~" + DecimalText(kind));
+    std::string section = "~";
+    section += DecimalText(kind);
+    Line(section);
     Line(kVaultList);
     for (std::int32_t position : lists.VaultIds) Number(position);
     Line(kListEnd);

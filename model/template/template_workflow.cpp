@@ -192,6 +192,8 @@ void TemplateWorkflow::ChooseRecent(int n) {
 
 bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadMode mode) {
   const bool load = mode == TemplateReadMode::Load;
+  const std::filesystem::path openFile = model_.FileName;
+  const bool openFileConfirmed = model_.FileNameConfirmed;
   bool read = false;
   if (TemplateFileKindOf(path) == TemplateFileKind::Legacy) {
     // A legacy file that is refused or cannot be read changes nothing.
@@ -206,12 +208,11 @@ bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadM
     }
     read = ReadTemplateInto(path, mode);
   }
-  // An import leaves the open template's file as it was, so Save never
-  // overwrites the imported file; a failed load leaves no file to save to.
-  if (load) {
-    model_.FileName = read ? path : std::filesystem::path();
-    model_.FileNameConfirmed = read;
-  }
+  // An import leaves the open template's file as it was (also the name a new
+  // configuration proposes), so Save never overwrites the imported file; a
+  // failed load leaves no file to save to.
+  model_.FileName = load ? (read ? path : std::filesystem::path()) : openFile;
+  model_.FileNameConfirmed = load ? read : openFileConfirmed;
   Recalculate();
   status_ = load ? TemplateStatus::Saved : TemplateStatus::Modified;
   return read;

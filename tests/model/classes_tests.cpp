@@ -51,9 +51,9 @@ TEST(ClassTable, SpecLinesAndAutoTrain) {
   EXPECT_EQ(armsman.SpecLines[7], (SpecLine{"Crossbows", 36}));
   EXPECT_EQ(armsman.AutoTrain, (std::array<bool, 8>{false, false, false, false, true, false, true, false}));
 
-  EXPECT_EQ(ClassInfoOf(10).SpecLines[6], (SpecLine{"Chants+", 250}));
-  EXPECT_EQ(ClassInfoOf(38).SpecLines[5], (SpecLine{"Savagery", 251}));
-  EXPECT_EQ(ClassInfoOf(34).SpecLines[2], (SpecLine{"Pacification", 252}));
+  EXPECT_EQ(ClassInfoOf(10).SpecLines[6], (SpecLine{"Chants+", 249}));
+  EXPECT_EQ(ClassInfoOf(38).SpecLines[5], (SpecLine{"Savagery", 250}));
+  EXPECT_EQ(ClassInfoOf(34).SpecLines[2], (SpecLine{"Pacification", 251}));
   EXPECT_EQ(ClassInfoOf(27).SpecLines[6], (SpecLine{"Nightshade Magic", 255}));
   EXPECT_EQ(ClassInfoOf(12).SpecLines[1], (SpecLine{"Archery (L.Bow)+", 35}));
   EXPECT_EQ(ClassInfoOf(38).SpecLines[1], (SpecLine{"Hand 2 Hand", 108}));

@@ -1,0 +1,143 @@
+#include "stats/spec_points.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "core/decimal_text.h"
+#include "core/integer_text.h"
+
+namespace davoruzivi {
+namespace {
+
+// Usable spec editor rows by class index; equal to the number of captioned
+// spec lines of the class.
+constexpr std::array<std::uint8_t, 47> kSpecRowCounts = {
+    8, 3, 3, 4, 5, 6, 5, 6, 4, 3,  // 0..9
+    7, 7, 5, 3, 3, 3, 3, 3, 5, 6,  // 10..19
+    7, 3, 3, 3, 7, 5, 3, 7, 5, 3,  // 20..29
+    4, 6, 5, 3, 3, 5, 5, 3, 6, 6,  // 30..39
+    3, 5, 3, 6, 6, 3, 6,           // 40..46
+};
+constexpr int kFewestSpecRows = 3;
+
+// Trunc(value) as it lands in a 16-bit sum: modulo 65536.
+std::uint16_t TruncatedToWord(double value) {
+  if (!std::isfinite(value)) return 0;
+  const double wrapped = std::fmod(std::trunc(value), 65536.0);
+  return static_cast<std::uint16_t>(static_cast<std::int32_t>(wrapped));
+}
+
+// One run of the edit's corrections over its text.
+std::string CorrectedOnce(std::string text, std::uint8_t level) {
+  if (text.empty()) text = "0";
+  const std::optional<std::int32_t> number = ParseInteger(text);
+  if (!number) return "1";
+  if (*number > level) text = std::to_string(level);
+  if (text.size() > 1 && text.front() == '0') text.erase(0, 1);
+  if (text == "0") text = "1";
+  return text;
+}
+
+// Putting a corrected text back into the edit changes it again, which runs
+// the corrections once more, until the text stays as it is. Every run either
+// shortens the text or ends in a text that no run changes.
+std::string CorrectedSpecText(std::string_view typed, std::uint8_t level) {
+  std::string text(typed);
+  for (std::string next = CorrectedOnce(text, level); next != text; next = CorrectedOnce(text, level)) {
+    text = std::move(next);
+  }
+  return text;
+}
+
+// The up-down position that a corrected text stands for, within 1..Level.
+int PositionOf(std::string_view text, std::uint8_t level) {
+  return std::clamp(ParseIntegerOr(text, 1), 1, std::max(1, int{level}));
+}
+
+using RowLevels = std::array<int, kSpecLines>;
+
+std::int32_t SpentPoints(const RowLevels& levels, const SpecAllowances& allowances) {
+  std::int32_t spent = 0;
+  for (std::size_t n = 0; n < levels.size(); ++n) spent += SpecRowCost(levels[n], allowances[n]);
+  return spent;
+}
+
+void StoreLevels(Configuration& configuration, const RowLevels& levels) {
+  std::transform(levels.begin(), levels.end(), configuration.Spec.begin(),
+                 [](int level) { return static_cast<std::uint8_t>(level); });
+}
+
+}  // namespace
+
+std::uint16_t SpecCost(int n) {
+  if (n <= 1) return 0;
+  const std::int64_t level = n;
+  return static_cast<std::uint16_t>(level * (level + 1) / 2 - 1);
+}
+
+std::uint16_t TotalSpecPoints(std::uint8_t level, double pointsPerLevel) {
+  std::uint16_t total = 2;
+  for (int k = 3; k <= std::min(int{level}, 5); ++k) total = static_cast<std::uint16_t>(total + k);
+  for (int k = 6; k <= level; ++k) total = static_cast<std::uint16_t>(total + TruncatedToWord(k * pointsPerLevel));
+  for (int k = 41; k <= level; ++k) {
+    total = static_cast<std::uint16_t>(total + TruncatedToWord((k - 1) * (pointsPerLevel / 2)));
+  }
+  return total;
+}
+
+SpecAllowances AutoTrainAllowance(std::uint8_t level, const ClassInfo& classInfo) {
+  const auto allowance = static_cast<std::uint8_t>(SpecCost(level / 4));
+  SpecAllowances allowances{};
+  for (std::size_t n = 0; n < allowances.size(); ++n) allowances[n] = classInfo.AutoTrain[n] ? allowance : 0;
+  return allowances;
+}
+
+int SpecRowCount(int classIndex) {
+  if (classIndex < 0 || classIndex >= static_cast<int>(kSpecRowCounts.size())) return kFewestSpecRows;
+  return kSpecRowCounts[static_cast<std::size_t>(classIndex)];
+}
+
+std::int32_t SpecRowCost(int level, std::uint8_t allowance) {
+  return std::max<std::int32_t>(0, std::int32_t{SpecCost(level)} - allowance);
+}
+
+std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& classInfo, int row,
+                                 std::string_view typedText, TemplateStatus status) {
+  if (row < 1 || row > kSpecLines) return std::nullopt;
+  if (status != TemplateStatus::Saved && status != TemplateStatus::Modified) return std::nullopt;
+  const std::uint8_t level = configuration.Level;
+  SpecTally tally{CorrectedSpecText(typedText, level), TotalSpecPoints(level, classInfo.SpecPointsPerLevel), 0, 0,
+                  status};
+  const SpecAllowances allowances = AutoTrainAllowance(level, classInfo);
+  RowLevels levels;
+  std::copy(configuration.Spec.begin(), configuration.Spec.end(), levels.begin());
+  int& edited = levels[static_cast<std::size_t>(row - 1)];
+  edited = PositionOf(tally.EditedText, level);
+  for (;;) {
+    tally.Spent = SpentPoints(levels, allowances);
+    tally.Left = tally.Total - tally.Spent;
+    StoreLevels(configuration, levels);
+    if (tally.Left >= 0) {
+      tally.Status = TemplateStatus::Modified;
+      return tally;
+    }
+    if (edited <= 1) return tally;
+    tally.EditedText = std::to_string(--edited);
+  }
+}
+
+std::string PointsPerLevelText(double pointsPerLevel) { return FixedText(pointsPerLevel, 1, 1); }
+
+SpecEditorView RespecAndShow(Configuration& configuration, int classIndex, TemplateStatus status, RespecMode mode) {
+  const ClassInfo& info = ClassInfoOf(classIndex);
+  if (mode == RespecMode::Reset) configuration.Spec.fill(1);
+  SpecEditorView view;
+  view.RowCount = SpecRowCount(classIndex);
+  view.Total = TotalSpecPoints(configuration.Level, info.SpecPointsPerLevel);
+  view.PointsPerLevel = PointsPerLevelText(info.SpecPointsPerLevel);
+  view.Tally = Recount(configuration, info, 1, std::to_string(configuration.Spec[0]), status);
+  return view;
+}
+
+}  // namespace davoruzivi

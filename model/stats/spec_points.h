@@ -1,0 +1,80 @@
+#pragma once
+// The spec editor's point rules: what raising a spec line costs, how many
+// spec points a level brings, the points auto-trained lines get for free, and
+// Recount and Respec as operations on a configuration, apart from any window.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "template/classes.h"
+#include "template/configuration.h"
+#include "template/template_model.h"
+
+namespace davoruzivi {
+
+// The points needed to raise a line from 1 to level n: 0 for n <= 1, else
+// 2 + 3 + ... + n, in unsigned 16-bit arithmetic.
+std::uint16_t SpecCost(int n);
+
+// The spec points of a character of the level: 2, 5, 9, 14 for the first five
+// levels, then Trunc(k * pointsPerLevel) for each level k from 6, and above
+// level 40 a bonus of Trunc((k - 1) * (pointsPerLevel / 2)) for each level k
+// from 41. Each product is truncated on its own; the sums are 16-bit.
+std::uint16_t TotalSpecPoints(std::uint8_t level, double pointsPerLevel);
+
+// Points that the game trains for free on each line: SpecCost(level / 4) for
+// the class's auto-trained lines, 0 for the others, each kept in 8 bits.
+using SpecAllowances = std::array<std::uint8_t, kSpecLines>;
+SpecAllowances AutoTrainAllowance(std::uint8_t level, const ClassInfo& classInfo);
+
+// The number of usable spec editor rows of a class, 3 to 8; 3 for an index
+// outside the class list.
+int SpecRowCount(int classIndex);
+
+// What a line at the level costs after its free points, never below 0.
+std::int32_t SpecRowCost(int level, std::uint8_t allowance);
+
+// What the spec editor tab shows after a Recount.
+struct SpecTally {
+  std::string EditedText;  // the edited row's text after corrections and lowering
+  std::uint16_t Total = 0;
+  std::int32_t Spent = 0;
+  std::int32_t Left = 0;  // negative only when the edited row reached 1 and still overspends
+  TemplateStatus Status = TemplateStatus::Off;
+
+  friend bool operator==(const SpecTally&, const SpecTally&) = default;
+};
+
+// The edit handler of spec editor row `row` (1..8) whose text became
+// `typedText`. Only with the template saved or modified and a row in 1..8:
+// corrects the text (empty counts as "0"; a text that is not an integer
+// becomes "1"; above Level becomes Level; leading zeros go; "0" becomes "1"),
+// stores the row levels into the configuration's Spec and, while the spec
+// costs more than the total, lowers the edited row one level at a time until
+// it fits (status then Modified) or the row is at 1 (status left as it was).
+// The other rows keep their stored levels. Nothing happens otherwise.
+std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& classInfo, int row,
+                                 std::string_view typedText, TemplateStatus status);
+
+// Spec points per level as the tab shows them: rounded to one significant
+// digit, half away from zero, in fixed notation with one decimal ("1.0",
+// 1.5 -> "2.0", 2.5 -> "3.0").
+std::string PointsPerLevelText(double pointsPerLevel);
+
+// Respec and show: Reset sets all eight lines to 1 first (asking the user is
+// the caller's part); Show keeps the stored levels.
+enum class RespecMode { Reset, Show };
+
+struct SpecEditorView {
+  int RowCount = 3;
+  std::uint16_t Total = 0;
+  std::string PointsPerLevel;
+  std::optional<SpecTally> Tally;  // the Recount of row 1; nothing when it did nothing
+};
+
+SpecEditorView RespecAndShow(Configuration& configuration, int classIndex, TemplateStatus status, RespecMode mode);
+
+}  // namespace davoruzivi

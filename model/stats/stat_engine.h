@@ -1,0 +1,36 @@
+#pragma once
+// The stat engine: what a configuration's items add up to for every stat, the
+// cap its level, realm rank and cap bonuses allow, and how the two compare.
+
+#include <array>
+#include <cstdint>
+
+#include "itemdb/stat_catalogue.h"
+
+namespace davoruzivi {
+
+class MasterVault;
+struct AppliedClass;
+struct Configuration;
+struct Template;
+
+// The arrays cover StatId 0..300; stats up to 248 are compared with their cap.
+inline constexpr int kStatArraySize = 301;
+inline constexpr int kLastComparedStat = 248;
+
+enum class StatState : std::uint8_t { OverCap = 0, UnderCap = 1, AtCap = 2, NotCompared = 3 };
+
+struct StatResult {
+  std::array<std::int32_t, kStatArraySize> Totals{};
+  std::array<std::int32_t, kStatArraySize> Caps{};
+  std::array<std::int32_t, kStatArraySize> Diffs{};
+  std::array<StatState, kStatArraySize> States{};
+};
+
+// Runs the engine for one configuration of the template: its equipped items
+// (or the items previewed in their place), the omnicrafter's plan, the race,
+// realm rank and all-skill bonuses, and the caps.
+StatResult CalcStats(const Template& model, const MasterVault& vault, const AppliedClass& applied,
+                     const Configuration& configuration);
+
+}  // namespace davoruzivi

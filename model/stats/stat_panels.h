@@ -1,0 +1,81 @@
+#pragma once
+// The stat panels' content: which stat is shown in which list under which
+// label, what each row shows, and the report of the items behind one stat.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stats/stat_engine.h"
+
+namespace davoruzivi {
+
+class MasterVault;
+struct AppliedClass;
+struct Configuration;
+struct Template;
+
+// One row of the display table: a label and the stat it shows.
+struct DisplayRow {
+  std::string_view label;
+  int statId;
+};
+
+// A group of the display table: its heading (never shown) and its rows.
+struct DisplayGroup {
+  std::string_view heading;
+  std::vector<DisplayRow> rows;
+};
+
+// The display table, group by group.
+const std::vector<DisplayGroup>& CapFormulas();
+
+// The five visible lists and the hidden one that holds every non-zero row.
+enum class StatList { RegStats, RegStatCaps, Resists, Skills, Others, HoldAllStats };
+inline constexpr int kStatListCount = 6;
+
+// Column headings: the first column's title, then "Now", "Cap", "+/-".
+std::string_view StatListTitle(StatList list);
+
+struct PanelRow {
+  std::string label;
+  int statId = 0;
+  std::string now;  // the total, or "0" where the class does not use the stat
+  std::int32_t cap = 0;
+  std::int32_t difference = 0;
+  StatState state = StatState::NotCompared;
+};
+
+using StatPanels = std::array<std::vector<PanelRow>, kStatListCount>;
+
+// The rows of every list for a result of the engine. `showAllOthers` is the
+// "Show All ToA/PvE/Other Stats" check box.
+StatPanels BuildStatPanels(const StatResult& result, const AppliedClass& applied, bool showAllOthers);
+
+// What the information panel shows for one stat row.
+struct ContributorReport {
+  std::string title;
+  std::vector<std::string> lines;
+};
+
+// The captions the slot buttons show: base name, ":" and the equipped entry's
+// name ("<Empty Slot>" when the reference names no entry).
+std::array<std::string, 19> SlotButtonCaptions(const Template& model, const MasterVault& vault,
+                                               const Configuration& configuration);
+
+// The slot names of the vault loader's slot list, which name the slots while
+// a sub-window is open.
+std::span<const std::string_view> LoaderSlotNames();
+
+// The items that give the stat a row's label names, slot by slot, then the
+// all-skill, acuity and realm rank shares; nothing for a label that names no
+// stat. `slotCaptions` names each equipment slot in the lines.
+std::optional<ContributorReport> BuildContributorReport(std::string_view label, const Template& model,
+                                                        const MasterVault& vault, const Configuration& configuration,
+                                                        const StatResult& result,
+                                                        std::span<const std::string> slotCaptions);
+
+}  // namespace davoruzivi

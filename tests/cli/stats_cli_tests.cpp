@@ -1,0 +1,121 @@
+// The command-line companion's stat commands, stats and contributors, run as
+// a separate process.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/zlib_stream.h"
+#include "itemdb/itemdb.h"
+#include "run_cli.h"
+#include "support/temporary_folder.h"
+#include "template/template.h"
+
+namespace {
+
+namespace dz = davoruzivi;
+using dz::testing::Outcome;
+using dz::testing::RunCli;
+using dz::testing::TemporaryFolder;
+using dz::testing::WriteBytes;
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class StatCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dz::MasterVault vault;
+    AddItem(vault, "Slash Chest \xC9p\xE9" "e", {{28, 4}, {1, 10}});
+    AddItem(vault, "Gloves of Melee", {{20, 2}});
+    WriteBytes(folder_ / "test.kwv", dz::Deflate(dz::WriteVaultText(vault)));
+
+    dz::Template t;
+    t.ClassIndex = 0;  // Armsman
+    t.ServerIndex = 5;
+    t.ListsOf(dz::SlotKindOf(dz::slot::Chest)).VaultIds = {0};
+    t.ListsOf(dz::SlotKindOf(dz::slot::Hands)).VaultIds = {1};
+    t.Configurations = {dz::NewConfiguration("<None>"), dz::NewConfiguration("Briton")};
+    t.Configurations[0].Slots[dz::slot::Chest] = "v0";
+    t.Configurations[0].Slots[dz::slot::Hands] = "v0";
+    t.Configurations[1].Slots[dz::slot::Chest] = "v0";
+    t.Configurations[1].Level = 40;
+    t.Configurations[1].RealmRank = 3;
+    t.CurrentConfiguration = 1;
+    WriteBytes(folder_ / "t.kwt", dz::Deflate(dz::WriteTemplateText(t, vault.Vocabularies())));
+  }
+
+  static void AddItem(dz::MasterVault& vault, const std::string& name, std::vector<std::pair<int, int>> bonuses) {
+    dz::VaultItem item = dz::ResetVaultItem();
+    item.Name = name;
+    for (std::size_t j = 0; j < bonuses.size(); ++j) {
+      item.StatIds[j] = static_cast<dz::StatId>(bonuses[j].first);
+      item.StatValues[j] = bonuses[j].second;
+    }
+    vault.PutVaultItem(static_cast<long long>(vault.Size()), item);
+  }
+
+  Outcome Run(std::vector<std::string> args) const {
+    args.insert(args.begin(), {"--vault", (folder_ / "test.kwv").string()});
+    args.insert(args.begin() + 3, (folder_ / "t.kwt").string());
+    return RunCli(args);
+  }
+
+  TemporaryFolder folder_;
+};
+
+TEST_F(StatCommands, StatsPrintsEveryStatOfTheChosenConfiguration) {
+  const Outcome run = Run({"stats", "--config", "0"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 301u);
+  EXPECT_EQ(lines[0], "0\t0\t0\t0\t2");
+  EXPECT_EQ(lines[1], "1\t10\t75\t-65\t1");
+  EXPECT_EQ(lines[11], "11\t0\t26\t-26\t1");
+  EXPECT_EQ(lines[28], "28\t6\t11\t-5\t1");
+  EXPECT_EQ(lines[179], "179\t0\t0\t0\t2");
+  EXPECT_EQ(lines[300], "300\t0\t0\t0\t3");
+  EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST_F(StatCommands, StatsDefaultsToTheCurrentConfiguration) {
+  const Outcome run = Run({"stats"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 301u);
+  EXPECT_EQ(lines[1], "1\t10\t60\t-50\t1");
+  EXPECT_EQ(lines[11], "11\t2\t23\t-21\t1");  // Briton
+  EXPECT_EQ(lines[28], "28\t7\t12\t-5\t1");
+  EXPECT_EQ(lines[10], "10\t0\t160\t-160\t1");
+
+  const Outcome missing = Run({"stats", "--config", "2"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(StatCommands, ContributorsPrintsTheTitleAndLines) {
+  Outcome run = Run({"contributors", "Slash Skill", "--config", "0"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Items effecting Slash Skill\nChest:Slash Chest \u00c9p\u00e9e : 4\n\nAll Melee effect : +2\n\n"
+            "Items Adding to All Melee :\nHands:Gloves of Melee : 2\n\n\nRealm Rank Effect : +0\n\nTotal Stat : 6\n");
+
+  run = Run({"contributors", "Strength"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Items effecting Strength\nChest:Slash Chest \u00c9p\u00e9e : 10\n\nTotal Stat : 10\n");
+
+  EXPECT_EQ(Run({"contributors"}).status, 2);  // no label
+  for (const char* label : {"Essence Resist", "No Such Stat"}) {
+    run = Run({"contributors", label});
+    EXPECT_EQ(run.status, 0) << label;
+    EXPECT_EQ(run.out, "") << label;
+  }
+}
+
+}  // namespace

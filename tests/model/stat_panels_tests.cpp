@@ -1,0 +1,339 @@
+// The stat panels: the display table, which row goes to which list and what
+// it shows, the slot button captions and the contributor report.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "itemdb/itemdb.h"
+#include "stats/stat_engine.h"
+#include "stats/stat_panels.h"
+#include "template/template.h"
+
+namespace davoruzivi {
+namespace {
+
+using Bonuses = std::initializer_list<std::pair<int, int>>;
+using Lines = std::vector<std::string>;
+
+class StatPanelsTest : public ::testing::Test {
+ protected:
+  template <typename Item>
+  static Item Made(Item item, const std::string& name, Bonuses bonuses) {
+    item.Name = name;
+    std::size_t j = 0;
+    for (const auto& [stat, amount] : bonuses) {
+      item.StatIds[j] = static_cast<StatId>(stat);
+      item.StatValues[j++] = amount;
+    }
+    return item;
+  }
+  template <typename Entry>
+  void Equip(int s, std::vector<Entry>& list, ItemList letter, Entry entry) {
+    list.push_back(entry);
+    config_.Slots[static_cast<std::size_t>(s)] = MakeSlotRef(letter, static_cast<int>(list.size()) - 1);
+  }
+  ItemSlot& Lists(int s) { return model_.ListsOf(SlotKindOf(s)); }
+  void EquipVault(int s, const std::string& name, Bonuses b) {
+    const auto position = vault_.PutVaultItem(static_cast<long long>(vault_.Size()), Made(ResetVaultItem(), name, b));
+    Equip(s, Lists(s).VaultIds, ItemList::Vault, static_cast<std::int32_t>(position));
+  }
+  void EquipInline(int s, const std::string& name, Bonuses b) {
+    Equip(s, Lists(s).InlineItems, ItemList::Inline, Made(InlineItem{}, name, b));
+  }
+  void EquipCrafted(int s, const std::string& name, Bonuses b) {
+    Equip(s, Lists(s).CraftedItems, ItemList::Crafted, Made(CraftedItem{}, name, b));
+  }
+
+  StatPanels Panels(int classIndex, bool showAll) const {
+    const AppliedClass applied = ApplyClass(classIndex);
+    return BuildStatPanels(CalcStats(model_, vault_, applied, config_), applied, showAll);
+  }
+  static const std::vector<PanelRow>& List(const StatPanels& panels, StatList list) {
+    return panels[static_cast<std::size_t>(list)];
+  }
+  static Lines Labels(const StatPanels& panels, StatList list) {
+    Lines labels;
+    for (const PanelRow& row : List(panels, list)) labels.push_back(row.label);
+    return labels;
+  }
+  // The shown value of the row with the label, or "absent".
+  static std::string Now(const StatPanels& panels, StatList list, const std::string& label) {
+    for (const PanelRow& row : List(panels, list))
+      if (row.label == label) return row.now;
+    return "absent";
+  }
+  std::optional<ContributorReport> Report(std::string_view label) const {
+    const StatResult result = CalcStats(model_, vault_, ApplyClass(0), config_);
+    const auto captions = SlotButtonCaptions(model_, vault_, config_);
+    return BuildContributorReport(label, model_, vault_, config_, result, captions);
+  }
+  Lines ReportLines(std::string_view label) const {
+    const auto report = Report(label);
+    return report ? report->lines : Lines{"no report"};
+  }
+
+  Template model_;
+  MasterVault vault_;
+  Configuration config_ = NewConfiguration("<None>");
+};
+
+TEST(StatDisplayTable, RowsNameTheCatalogueStats) {
+  const auto& table = CapFormulas();
+  ASSERT_EQ(table.size(), 17u);
+  EXPECT_EQ(table.front().heading, "Stats");
+  EXPECT_EQ(table.front().rows.size(), 12u);
+  for (const DisplayGroup& group : table)
+    for (const DisplayRow& row : group.rows) {
+      const int named = StatCatalogue().ExactIndexOf(row.label);
+      if (named >= 0) {
+        EXPECT_EQ(row.statId, named) << row.label;
+      }
+    }
+  const auto& last = table.back().rows;
+  ASSERT_GE(last.size(), 4u);
+  EXPECT_EQ(last[last.size() - 4].label, "Chants");
+  EXPECT_EQ(last[last.size() - 4].statId, 249);
+  EXPECT_EQ(last[last.size() - 3].statId, 250);
+  EXPECT_EQ(last[last.size() - 2].statId, 251);
+  EXPECT_EQ(last.back().label, "Nightshade");
+  EXPECT_EQ(last.back().statId, 253);
+  // The class lines of these skills carry the same numbers as their rows.
+  EXPECT_EQ(ApplyClass(10).Info.SpecLines[6].Stat, 249);
+  EXPECT_EQ(ApplyClass(38).Info.SpecLines[5].Stat, 250);
+  EXPECT_EQ(ApplyClass(34).Info.SpecLines[2].Stat, 251);
+
+  EXPECT_EQ(StatListTitle(StatList::RegStats), "Main Stats");
+  EXPECT_EQ(StatListTitle(StatList::RegStatCaps), "Stat Cap Bonuses");
+  EXPECT_EQ(StatListTitle(StatList::Others), "ToA/PvE/Other");
+  EXPECT_EQ(StatListTitle(StatList::HoldAllStats), "ToA/PvE/Other");
+}
+
+TEST_F(StatPanelsTest, EmptyConfigurationShowsTheMainListsOnly) {
+  StatPanels panels = Panels(0, false);
+  EXPECT_EQ(Labels(panels, StatList::RegStats),
+            (Lines{"Strength", "Constitution", "Dexterity", "Quickness", "Piety", "Intelligence", "Empathy", "Charisma",
+                   "Acuity", "Fatigue", "Power Points", "Hit Points", "Armor Factor"}));
+  for (const PanelRow& row : List(panels, StatList::RegStats)) {
+    EXPECT_EQ(row.now, "0") << row.label;
+    EXPECT_EQ(row.state, StatState::UnderCap) << row.label;
+  }
+  EXPECT_EQ(List(panels, StatList::RegStats)[0].cap, 75);
+  EXPECT_EQ(List(panels, StatList::RegStats)[0].difference, -75);
+  EXPECT_EQ(List(panels, StatList::RegStatCaps).size(), 12u);
+  EXPECT_EQ(Labels(panels, StatList::Resists),
+            (Lines{"Crush Resist", "Slash Resist", "Thrust Resist", "Heat Resist", "Cold Resist", "Matter Resist",
+                   "Energy Resist", "Body Resist", "Spirit Resist"}));
+  EXPECT_TRUE(List(panels, StatList::Skills).empty());
+  EXPECT_TRUE(List(panels, StatList::Others).empty());
+  EXPECT_TRUE(List(panels, StatList::HoldAllStats).empty());
+
+  panels = Panels(0, true);
+  for (const char* label : {"Essence Resist", "Melee Speed", "All Melee Skills", "Chants", "Focus:Cave Magic",
+                            "Mythical Rez Sick Reduce", "Cash Drops Bonus (PvE)"})
+    EXPECT_NE(Find(panels, StatList::Others, label), nullptr) << label;
+  for (const char* label : {"Armor Factor", "Strength", "Power Cap", "Slash Skill", "Focus:Body"})
+    EXPECT_EQ(Find(panels, StatList::Others, label), nullptr) << label;
+  EXPECT_TRUE(List(panels, StatList::Skills).empty());
+  EXPECT_TRUE(List(panels, StatList::HoldAllStats).empty());
+}
+
+TEST_F(StatPanelsTest, SkillsShowOnlyTheClassLinesWithATotal) {
+  config_.RealmRank = 2;
+  StatPanels panels = Panels(0, false);  // Armsman
+  const Lines armsman{"Shield Skill", "Parry Skill", "Slash Skill", "Crush Skill",
+                      "Thrust Skill", "Two Hand Skill", "Polearm Skill", "Crossbow Skill"};
+  EXPECT_EQ(Labels(panels, StatList::Skills), armsman);
+  EXPECT_EQ(Labels(panels, StatList::HoldAllStats), armsman);
+  EXPECT_EQ(List(panels, StatList::Skills)[0].now, "2");
+  EXPECT_EQ(List(panels, StatList::Skills)[0].cap, 13);
+
+  EXPECT_EQ(Labels(Panels(6, false), StatList::Skills),
+            (Lines{"Mauler Staff Skill", "Fist Wraps Skill", "Magnetism", "Power Strikes", "Aura Manipulation"}));
+
+  config_.RealmRank = 0;
+  EquipVault(slot::Chest, "Blade Vest", {{28, 3}, {37, 5}});
+  panels = Panels(0, false);
+  EXPECT_EQ(Labels(panels, StatList::Skills), Lines{"Slash Skill"});
+  EXPECT_EQ(Find(panels, StatList::HoldAllStats, "Flexible Skill"), nullptr);
+}
+
+TEST_F(StatPanelsTest, FociShowOnlyForTheFocusCastersLines) {
+  EquipVault(slot::Chest, "Focus Robe", {{54, 10}, {59, 8}, {22, 5}});
+  StatPanels panels = Panels(1, false);  // Cabalist
+  EXPECT_EQ(Labels(panels, StatList::Skills), (Lines{"Focus:All Lines", "Focus:Body"}));
+  EXPECT_EQ(List(panels, StatList::Skills)[1].now, "10");
+  EXPECT_EQ(Labels(Panels(15, false), StatList::Skills), (Lines{"Focus:All Lines", "Focus:Fire"}));  // Wizard
+  panels = Panels(2, true);  // Cleric
+  EXPECT_TRUE(List(panels, StatList::Skills).empty());
+  EXPECT_TRUE(List(panels, StatList::HoldAllStats).empty());
+}
+
+TEST_F(StatPanelsTest, AllSkillRowsFollowTheClassFlags) {
+  EquipVault(slot::Chest, "Weapon Vest", {{181, 3}, {182, 4}});
+  StatPanels panels = Panels(5, false);  // Infiltrator: dual wields
+  ASSERT_NE(Find(panels, StatList::Others, "All Dual Wielding Skills"), nullptr);
+  EXPECT_EQ(Find(panels, StatList::Others, "All Dual Wielding Skills")->now, "3");
+  EXPECT_EQ(Find(panels, StatList::Others, "All Archery Skills"), nullptr);
+  EXPECT_EQ(Labels(panels, StatList::Skills), Lines{"Dual Wield Skill"});
+  panels = Panels(5, true);
+  ASSERT_NE(Find(panels, StatList::Others, "All Archery Skills"), nullptr);
+  EXPECT_EQ(Find(panels, StatList::Others, "All Archery Skills")->now, "0");
+
+  panels = Panels(12, false);  // Scout: archery
+  EXPECT_EQ(Find(panels, StatList::Others, "All Dual Wielding Skills"), nullptr);
+  ASSERT_NE(Find(panels, StatList::Others, "All Archery Skills"), nullptr);
+  EXPECT_EQ(Find(panels, StatList::HoldAllStats, "All Archery Skills")->now, "4");
+  panels = Panels(28, false);  // Ranger: both
+  EXPECT_NE(Find(panels, StatList::Others, "All Dual Wielding Skills"), nullptr);
+  EXPECT_NE(Find(panels, StatList::Others, "All Archery Skills"), nullptr);
+}
+
+TEST_F(StatPanelsTest, PaladinChantsAndRowStates) {
+  EXPECT_EQ(Find(Panels(10, false), StatList::Others, "Chants"), nullptr);
+  StatPanels panels = Panels(10, true);
+  ASSERT_NE(Find(panels, StatList::Others, "Chants"), nullptr);
+  EXPECT_EQ(Find(panels, StatList::Others, "Chants")->state, StatState::NotCompared);
+
+  EquipVault(slot::Chest, "Chanter's Plate", {{249, 6}, {1, 80}, {2, 75}, {3, -4}});
+  panels = Panels(10, false);
+  const PanelRow* chants = Find(panels, StatList::Others, "Chants");
+  ASSERT_NE(chants, nullptr);
+  EXPECT_EQ(chants->now, "6");
+  EXPECT_EQ(chants->difference, 0);
+  EXPECT_NE(Find(panels, StatList::HoldAllStats, "Chants"), nullptr);
+  const auto& main = List(panels, StatList::RegStats);
+  EXPECT_EQ(main[0].now, "80");
+  EXPECT_EQ(main[0].difference, 5);
+  EXPECT_EQ(main[0].state, StatState::OverCap);
+  EXPECT_EQ(main[1].state, StatState::AtCap);
+  EXPECT_EQ(main[2].now, "-4");
+  EXPECT_EQ(Labels(panels, StatList::HoldAllStats), (Lines{"Strength", "Constitution", "Dexterity", "Chants"}));
+}
+
+class ContributorReportTest : public StatPanelsTest {
+ protected:
+  void SetUp() override {
+    config_.RealmRank = 3;
+    config_.WeaponsEquipped = weapons::OneHanded;
+    EquipVault(slot::Chest, "Slash Chest", {{28, 4}, {20, 2}});
+    EquipInline(slot::Head, "Slash Helm", {{28, 3}});
+    EquipVault(slot::Hands, "Melee Gloves", {{179, 1}});
+    EquipVault(slot::TwoHand, "Great Sword", {{28, 9}, {1, 6}});
+    EquipCrafted(slot::RightHand, "Crafted Blade", {{1, 2}});
+    EquipVault(slot::Neck, "Piety Necklace", {{5, 4}, {142, 3}, {143, 2}});
+    EquipVault(slot::Feet, "Crush Boots", {{29, 2}, {152, 5}, {22, 4}});
+  }
+};
+
+TEST_F(ContributorReportTest, SkillListsItemsThenAllMeleeThenRealmRank) {
+  model_.Equip.Previews[slot::Chest].Active = 1;  // previews are not considered
+  const auto report = Report("Slash Skill");
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->title, "Items effecting Slash Skill");
+  EXPECT_EQ(report->lines, (Lines{"Chest:Slash Chest : 4", "Head:Slash Helm : 3", "", "All Melee effect : +2", "",
+                                  "Items Adding to All Melee :", "Chest:Slash Chest : 2", "Hands:Melee Gloves : 1", "",
+                                  "", "Realm Rank Effect : +3", "", "Total Stat : 13"}));
+  config_.WeaponsEquipped = weapons::TwoHanded;
+  EXPECT_EQ(ReportLines("Slash Skill")[2], "Two Hand:Great Sword : 9");
+  EXPECT_EQ(ReportLines("Slash Skill").back(), "Total Stat : 22");
+}
+
+TEST_F(ContributorReportTest, WeaponChoiceAndAcuityShares) {
+  EXPECT_EQ(ReportLines("Strength"), (Lines{"Right Hand:Crafted Blade : 2", "", "Total Stat : 2"}));
+  config_.WeaponsEquipped = weapons::TwoHanded;
+  EXPECT_EQ(ReportLines("Strength"), (Lines{"Two Hand:Great Sword : 6", "", "Total Stat : 6"}));
+  config_.WeaponsEquipped = weapons::NotChosen;
+  EXPECT_EQ(ReportLines("Strength"), (Lines{"", "Total Stat : 0"}));
+
+  EXPECT_EQ(ReportLines("Piety"), (Lines{"Neck:Piety Necklace : 4", "", "Acuity effect : +3", "",
+                                         "Items Adding to Acuity :", "Neck:Piety Necklace : 3", "", "Total Stat : 7"}));
+  EXPECT_EQ(ReportLines("Charisma Cap"), (Lines{"", "Acuity Cap effect : +2", "", "Items Adding to Acuity Cap :",
+                                                "Neck:Piety Necklace : 2", "", "Total Stat : 2"}));
+}
+
+TEST_F(ContributorReportTest, CastingDualWieldAndArcheryShares) {
+  EquipVault(slot::Arms, "Skill Sleeves", {{38, 1}, {21, 2}, {180, 3}, {181, 4}, {182, 5}});
+  EXPECT_EQ(ReportLines("Body Magic"),
+            (Lines{"Arms:Skill Sleeves : 1", "", "All Casting effect : +2", "", "Items Adding to All Casting :",
+                   "Arms:Skill Sleeves : 2", "Arms:Skill Sleeves : 3", "", "", "Realm Rank Effect : +3", "",
+                   "Total Stat : 9"}));
+  EXPECT_EQ(ReportLines("Dual Wield Skill"),
+            (Lines{"", "All Duel Wielding effect : +4", "", "Items Adding to All Duel Wielding :",
+                   "Arms:Skill Sleeves : 4", "", "", "Realm Rank Effect : +3", "", "Total Stat : 7"}));
+  EXPECT_EQ(ReportLines("Longbow Skill"),
+            (Lines{"", "All Archery effect : +5", "", "Items Adding to All Archery :", "Arms:Skill Sleeves : 5", "",
+                   "", "Realm Rank Effect : +3", "", "Total Stat : 8"}));
+}
+
+TEST_F(ContributorReportTest, LabelsFindTheirStat) {
+  EXPECT_FALSE(Report("Essence Resist"));
+  EXPECT_FALSE(Report("No Such Stat"));
+  const Lines crush = ReportLines("Crush Skill");
+  ASSERT_FALSE(crush.empty());
+  EXPECT_EQ(crush.front(), "Feet:Crush Boots : 2");
+  EXPECT_EQ(crush.back(), "Total Stat : 8");
+  EXPECT_EQ(ReportLines("Archery/Spell Speed"), (Lines{"Feet:Crush Boots : 5", "", "Total Stat : 5"}));
+  EXPECT_EQ(ReportLines("Focus:All Lines"), (Lines{"Feet:Crush Boots : 4", "", "Total Stat : 4"}));
+  EXPECT_EQ(ReportLines("All Melee Skills"), (Lines{"Chest:Slash Chest : 2", "", "Total Stat : 2"}));
+  EXPECT_EQ(Report("Chants")->title, "Items effecting Chants");
+}
+
+TEST_F(ContributorReportTest, RunningTotalIsSixteenBit) {
+  model_ = Template{};
+  config_ = NewConfiguration("<None>");
+  config_.RealmRank = 3;
+  EquipVault(slot::Chest, "Big Chest", {{28, 20000}});
+  EquipInline(slot::Head, "Big Helm", {{28, 20000}});
+  EquipVault(slot::Legs, "Double Legs", {{28, 20000}, {28, 20000}});
+  const Lines lines = ReportLines("Slash Skill");
+  EXPECT_EQ(lines[2], "Legs:Double Legs : -25536");
+  EXPECT_EQ(lines.back(), "Total Stat : 14467");  // 80000 + 3 in 16 bits
+}
+
+TEST_F(ContributorReportTest, CaptionsNameTheEquippedEntries) {
+  EquipVault(slot::Ring1, "First Ring", {});
+  EquipVault(slot::Ring2, "Second Ring", {});
+  config_.Slots[slot::Cloak] = "v7";
+  config_.Slots[slot::Belt] = "vx";
+  const auto captions = SlotButtonCaptions(model_, vault_, config_);
+  EXPECT_EQ(captions[slot::Jewel], "Jewel:<Empty Slot>");
+  EXPECT_EQ(captions[slot::Chest], "Chest:Slash Chest");
+  EXPECT_EQ(captions[slot::Head], "Head:Slash Helm");
+  EXPECT_EQ(captions[slot::RightHand], "Right Hand:Crafted Blade");
+  EXPECT_EQ(captions[slot::Ring1], "Ring 1:First Ring");
+  EXPECT_EQ(captions[slot::Ring2], "Ring 2:Second Ring");
+  EXPECT_EQ(captions[slot::Cloak], "Cloak:<Empty Slot>");
+  EXPECT_EQ(captions[slot::Belt], "Belt:<Empty Slot>");
+  EXPECT_EQ(captions[slot::Mythirians], "Mythirian:<Empty Slot>");
+
+  const auto names = LoaderSlotNames();
+  ASSERT_EQ(names.size(), 19u);
+  EXPECT_EQ(names[slot::Neck], "Necklace");
+  EXPECT_EQ(names[slot::Mythirians], "Mythirians");
+  std::vector<std::string> loaderCaptions(names.begin(), names.end());
+  const StatResult result = CalcStats(model_, vault_, ApplyClass(0), config_);
+  const auto report = BuildContributorReport("Piety", model_, vault_, config_, result, loaderCaptions);
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->lines.front(), "Necklace : 4");
+}
+
+TEST_F(ContributorReportTest, InvalidReferencesGiveNoLines) {
+  model_.ListsOf(SlotKindOf(slot::Legs)).VaultIds.push_back(999);  // past the vault
+  config_.Slots[slot::Legs] = "v0";
+  config_.Slots[slot::Chest] = "vx";
+  config_.Slots[slot::Head] = "i5";
+  config_.Slots[slot::Hands] = "c-1";
+  std::optional<ContributorReport> report;
+  EXPECT_NO_THROW(report = Report("Slash Skill"));
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->lines, (Lines{"", "All Melee effect : +0", "", "Items Adding to All Melee :", "", "",
+                                  "Realm Rank Effect : +3", "", "Total Stat : 3"}));
+  EXPECT_NO_THROW(Panels(0, true));
+}
+
+}  // namespace
+}  // namespace davoruzivi
