@@ -229,6 +229,16 @@ const std::vector<DisplayGroup>& CapFormulas() {
   return table;
 }
 
+StateStyle StyleOf(StatState state) {
+  switch (state) {
+    case StatState::OverCap: return {255, 0, 0, false};
+    case StatState::UnderCap: return {0, 0, 255, false};
+    case StatState::AtCap: return {0, 153, 0, false};
+    case StatState::NotCompared: break;
+  }
+  return {0, 0, 0, true};
+}
+
 std::string_view StatListTitle(StatList list) {
   switch (list) {
     case StatList::RegStats: return "Main Stats";

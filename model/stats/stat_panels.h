@@ -51,6 +51,14 @@ struct PanelRow {
 
 using StatPanels = std::array<std::vector<PanelRow>, kStatListCount>;
 
+// How a row's text is drawn by its state: red over the cap, blue under it,
+// green at it, bold black where it is not compared.
+struct StateStyle {
+  std::uint8_t red = 0, green = 0, blue = 0;
+  bool bold = false;
+};
+StateStyle StyleOf(StatState state);
+
 // The rows of every list for a result of the engine. `showAllOthers` is the
 // "Show All ToA/PvE/Other Stats" check box.
 StatPanels BuildStatPanels(const StatResult& result, const AppliedClass& applied, bool showAllOthers);

@@ -49,6 +49,8 @@ class TemplateWorkflow {
   // Runs after every change that ends in a recalculation (the stat engine and
   // the stat panels attach here); the template is then marked modified.
   void OnRecalculate(std::function<void()> handler) { recalculated_.push_back(std::move(handler)); }
+  // Recalculate: every change to a configuration or its items ends here.
+  void Recalculate();
 
   // ---- file commands
   void NewTemplate();
@@ -112,7 +114,6 @@ class TemplateWorkflow {
   bool ReadTemplateInto(const std::filesystem::path& path, TemplateReadMode mode);
   void SelectAfterRead();
   bool SaveTo(bool askForName);
-  void Recalculate();
   void MarkModified();
   void ResetSpec();
   std::string ProposedFileName(std::string_view separator) const;

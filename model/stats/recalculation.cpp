@@ -1,0 +1,24 @@
+#include "stats/recalculation.h"
+
+#include "template/template_workflow.h"
+
+namespace davoruzivi {
+
+Recalculation::Recalculation(TemplateWorkflow& workflow, const MasterVault& vault) : workflow_(workflow), vault_(vault) {
+  workflow_.OnRecalculate([this] { Run(); });
+}
+
+void Recalculation::Run() {
+  const Configuration* current = workflow_.Model().Current();
+  if (!current) return;
+  result_ = CalcStats(workflow_.Model(), vault_, workflow_.Class(), *current);
+  panels_ = BuildStatPanels(result_, workflow_.Class(), showAllOthers_);
+  if (changed_) changed_();
+}
+
+void Recalculation::ShowAllOthers(bool shown) {
+  showAllOthers_ = shown;
+  workflow_.Recalculate();
+}
+
+}  // namespace davoruzivi

@@ -1,0 +1,41 @@
+#pragma once
+// Recalculate: after every change to the current configuration or its items,
+// the stat engine runs for it and the stat panels are rebuilt.
+
+#include <functional>
+
+#include "stats/stat_engine.h"
+#include "stats/stat_panels.h"
+
+namespace davoruzivi {
+
+class MasterVault;
+class TemplateWorkflow;
+
+class Recalculation {
+ public:
+  // Runs on every recalculation of the workflow from now on.
+  Recalculation(TemplateWorkflow& workflow, const MasterVault& vault);
+
+  // Runs the engine for the current configuration and rebuilds the panels;
+  // nothing happens while no configuration is selected.
+  void Run();
+
+  // The "Show All ToA/PvE/Other Stats" check box: a change recalculates.
+  void ShowAllOthers(bool shown);
+
+  const StatResult& Result() const { return result_; }
+  const StatPanels& Panels() const { return panels_; }
+  // Called after each run, for the windows that draw the panels.
+  void OnChanged(std::function<void()> handler) { changed_ = std::move(handler); }
+
+ private:
+  TemplateWorkflow& workflow_;
+  const MasterVault& vault_;
+  bool showAllOthers_ = false;
+  StatResult result_;
+  StatPanels panels_;
+  std::function<void()> changed_;
+};
+
+}  // namespace davoruzivi
