@@ -6,6 +6,7 @@
 
 #include "core/cp1252.h"
 #include "itemdb/itemdb.h"
+#include "template/classes.h"
 
 namespace davoruzivi::cli {
 namespace {
@@ -42,6 +43,13 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, std::strin
   std::string value = found + 1 != args.end() ? *(found + 1) : std::string();
   args.erase(found, found + 1 != args.end() ? found + 2 : found + 1);
   return value;
+}
+
+std::optional<int> ClassArgument(std::string_view text) {
+  if (const int index = ClassIndexOf(Utf8ToCp1252(text)); index >= 0) return index;
+  const auto index = NumberArgument<int>(text);
+  if (index && *index >= 0 && *index < kClassCount) return index;
+  return std::nullopt;
 }
 
 std::string PathText(std::string_view path) { return Utf8ToCp1252(path); }

@@ -1,6 +1,7 @@
 #pragma once
 // The command-line companion's commands: each is one small class over Command.
 
+#include <charconv>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -80,6 +81,20 @@ class Command {
 // Takes "NAME VALUE" out of the arguments: the value, or nothing when the
 // option is absent. An option without its value leaves an empty value.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name);
+
+// The whole argument as a number ("." as the decimal separator whatever the
+// locale); nothing when any of it is not.
+template <typename Number>
+std::optional<Number> NumberArgument(std::string_view text) {
+  Number value{};
+  const char* end = text.data() + text.size();
+  const auto parsed = std::from_chars(text.data(), end, value);
+  if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end) return std::nullopt;
+  return value;
+}
+
+// A class entry text such as "(Alb) Armsman" (UTF-8), or a class index 0..46.
+std::optional<int> ClassArgument(std::string_view text);
 
 // A file path given on the command line, as text for a message.
 std::string PathText(std::string_view path);

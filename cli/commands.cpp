@@ -14,11 +14,14 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
   commands.push_back(MakeTemplateSave());
   commands.push_back(MakeStats());
   commands.push_back(MakeContributors());
+  commands.push_back(MakeReport());
+  commands.push_back(MakeItem());
   commands.push_back(MakeItemFile());
   commands.push_back(MakeXml());
   commands.push_back(MakeMetrics());
   commands.push_back(MakeQuery());
   commands.push_back(MakeSpecPoints());
+  commands.push_back(MakeGem());
   commands.push_back(MakeSalvage());
   return commands;
 }

@@ -44,20 +44,7 @@ constexpr FlagSetting kFlagSettings[] = {
 constexpr std::string_view kSortWords[kVaultSortOrderCount] = {"name", "utility", "toa", "bonus",
                                                                "count", "level", "type"};
 
-std::optional<int> WholeNumber(std::string_view text) {
-  int value = 0;
-  const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (parsed.ec != std::errc() || parsed.ptr != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
 
-// A class entry text such as "(Alb) Armsman", or a class index 0..46.
-std::optional<int> ClassOf(std::string_view text) {
-  if (const int index = ClassIndexOf(Utf8ToCp1252(text)); index >= 0) return index;
-  const auto index = WholeNumber(text);
-  if (index && *index >= 0 && *index < kClassCount) return index;
-  return std::nullopt;
-}
 
 std::optional<VaultSortOrder> SortOrderOf(std::string_view word) {
   for (int order = 0; order < kVaultSortOrderCount; ++order)
@@ -68,10 +55,10 @@ std::optional<VaultSortOrder> SortOrderOf(std::string_view word) {
 // "ID" or "ID:MIN".
 std::optional<StatFilter> StatFilterOf(std::string_view text) {
   const std::size_t colon = text.find(':');
-  const auto stat = WholeNumber(text.substr(0, colon));
+  const auto stat = NumberArgument<int>(text.substr(0, colon));
   if (!stat) return std::nullopt;
   if (colon == std::string_view::npos) return StatFilter{*stat, "0"};
-  const auto minimum = WholeNumber(text.substr(colon + 1));
+  const auto minimum = NumberArgument<int>(text.substr(colon + 1));
   if (!minimum) return std::nullopt;
   return StatFilter{*stat, std::to_string(*minimum)};
 }
@@ -128,7 +115,7 @@ class RequestReader {
   void ReadInteger(const std::string& option, int& setting) {
     const auto value = Value(option);
     if (!value) return;
-    if (const auto number = WholeNumber(*value)) setting = *number;
+    if (const auto number = NumberArgument<int>(*value)) setting = *number;
     else Refuse(option, *value);
   }
 
@@ -151,14 +138,14 @@ class RequestReader {
   void ReadLoaderLevel() {
     const auto value = Value("--loader-level");
     if (!value) return;
-    if (const auto level = WholeNumber(*value)) request_.context.loaderLevel = *level;
+    if (const auto level = NumberArgument<int>(*value)) request_.context.loaderLevel = *level;
     else Refuse("--loader-level", *value);
   }
 
   void ReadClass() {
     const auto value = Value("--class");
     if (!value) return;
-    if (const auto classIndex = ClassOf(*value)) {
+    if (const auto classIndex = ClassArgument(*value)) {
       request_.context.dualWields = ClassInfoOf(*classIndex).DualWields;
       request_.context.shieldSize = ClassInfoOf(*classIndex).ShieldSize;
     } else {

@@ -12,17 +12,15 @@ namespace {
 
 // A level in its stored width, 0..255.
 std::optional<std::uint8_t> LevelArgument(std::string_view text) {
-  int level = -1;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), level);
-  if (error != std::errc{} || end != text.data() + text.size() || level < 0 || level > 255) return std::nullopt;
-  return static_cast<std::uint8_t>(level);
+  const auto level = NumberArgument<int>(text);
+  if (!level || *level < 0 || *level > 255) return std::nullopt;
+  return static_cast<std::uint8_t>(*level);
 }
 
 // A finite decimal number with "." as the separator, whatever the locale.
 std::optional<double> PointsArgument(std::string_view text) {
-  double points = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
-  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(points)) return std::nullopt;
+  const auto points = NumberArgument<double>(text);
+  if (!points || !std::isfinite(*points)) return std::nullopt;
   return points;
 }
 

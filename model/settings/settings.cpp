@@ -22,11 +22,12 @@ void VisitSettings(S& settings, Visit&& visit) {
   visit("Sorting", settings.Sorting, std::int32_t{0});
   for (int n = 0; n < kRecentTemplateCount; ++n)
     visit("File" + std::to_string(n + 1), settings.Files[static_cast<std::size_t>(n)], std::string());
-  static constexpr const char* kReportOptionNames[kReportOptionCount] = {
+  static constexpr const char* kReportOptionNames[kReportOptionsCount] = {
       "RTStats", "RTDetails", "RTDStats", "RTIStats", "RTCStats", "RTProcs",
       "RTMats",  "RTUtil",    "RTNotes",  "RTFormat", "RTAlt"};
-  for (int i = 0; i < kReportOptionCount; ++i)
-    visit(kReportOptionNames[i], settings.ReportOptions[static_cast<std::size_t>(i)], i != kReportOptionCount - 1);
+  // A store that lacks a report option has it on, but for the alternate item order.
+  for (std::size_t i = 0; i < kReportOptionsCount; ++i)
+    visit(kReportOptionNames[i], settings.ReportFlags[i], i != static_cast<std::size_t>(ReportOption::AlternateOrder));
 }
 
 class Reader {

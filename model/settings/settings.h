@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/report_options.h"
+
 namespace davoruzivi {
 
 namespace platform {
@@ -14,7 +16,6 @@ class SettingsStore;
 }
 
 inline constexpr int kRecentTemplateCount = 5;
-inline constexpr int kReportOptionCount = 11;
 
 struct Settings {
   std::int32_t Quickbar = 255;   // 0 hidden, 1 shown; 255 at every start
@@ -28,8 +29,7 @@ struct Settings {
   std::int32_t Sorting = 3;      // default sort order of item lists
   std::array<std::string, kRecentTemplateCount> Files;  // recent templates, most recent first
   // RTStats, RTDetails, RTDStats, RTIStats, RTCStats, RTProcs, RTMats, RTUtil, RTNotes, RTFormat, RTAlt.
-  std::array<bool, kReportOptionCount> ReportOptions = {true, true, true, true, true, true,
-                                                        true, true, true, true, false};
+  std::array<bool, kReportOptionsCount> ReportFlags = ReportOptions().Flags();
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -119,3 +119,31 @@ TEST_F(StatCommands, ContributorsPrintsTheTitleAndLines) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatCommands, ReportPrintsTheChosenLayoutOrItsHtmlPage) {
+  const Outcome brief = Run({"report", "--preset", "brief"});
+  ASSERT_EQ(brief.status, 0) << brief.err;
+  const auto lines = SplitLines(brief.out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "DavoruzivI 1.124.0.4 Template Report");
+  EXPECT_EQ(lines[4], "Character Level    : 40");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "<== Equipment Info ==>"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "(Chest) : Slash Chest \xC3\x89p\xC3\xA9" "e"), lines.end())
+      << "names are written in UTF-8";
+
+  const Outcome framed = Run({"report", "--options", "11111111110", "--config", "0"});
+  ASSERT_EQ(framed.status, 0) << framed.err;
+  EXPECT_NE(framed.out.find("Strength                  :      10 /      75  (     -65 )"), std::string::npos);
+
+  const Outcome html = Run({"report", "--html", "--preset", "standard"});
+  ASSERT_EQ(html.status, 0) << html.err;
+  EXPECT_EQ(SplitLines(html.out).back(), "</PRE></BODY></HTML>");
+  EXPECT_NE(html.out.find("&lt;== Equipment Info ==&gt;"), std::string::npos);
+
+  EXPECT_EQ(Run({"report", "--options", "1111"}).status, 2);
+  EXPECT_EQ(Run({"report", "--preset", "loud"}).status, 2);
+}
+
+}  // namespace

@@ -22,7 +22,7 @@ class PlatformQtTest : public QObject {
       Settings settings = DefaultSettings();
       settings.Server = 2;
       settings.Files[0] = "/home/player/Ywain - (Alb) Cleric.kwt";
-      settings.ReportOptions[10] = true;
+      settings.ReportFlags[10] = true;
       SaveSettings(settings, store);
     }
     platform::QtSettingsStore store(file);
@@ -30,7 +30,7 @@ class PlatformQtTest : public QObject {
     const Settings read = ReadSettings(store);
     QCOMPARE(read.Server, 2);
     QCOMPARE(read.Files[0], std::string("/home/player/Ywain - (Alb) Cleric.kwt"));
-    QVERIFY(read.ReportOptions[10]);
+    QVERIFY(read.ReportFlags[10]);
     QCOMPARE(read.Sorting, 3);
 
     QSettings raw(file, QSettings::IniFormat);
