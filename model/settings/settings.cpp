@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/message_box.h"
 #include "platform/settings_store.h"
 
 namespace davoruzivi {
@@ -65,6 +66,18 @@ void SaveSettings(const Settings& settings, platform::SettingsStore& store) {
     else values.push_back({name, static_cast<std::int32_t>(field)});
   });
   store.WriteAll(values);
+}
+
+Settings StartupSettings(platform::SettingsStore& store, platform::MessageBox& messages) {
+  if (store.Exists()) {
+    Settings settings = ReadSettings(store);
+    SaveSettings(settings, store);
+    return settings;
+  }
+  Settings settings = DefaultSettings();
+  SaveSettings(settings, store);
+  messages.Show(kDefaultSettingsMessage, kDefaultSettingsCaption);
+  return settings;
 }
 
 }  // namespace davoruzivi

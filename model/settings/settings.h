@@ -12,8 +12,9 @@
 namespace davoruzivi {
 
 namespace platform {
+class MessageBox;
 class SettingsStore;
-}
+}  // namespace platform
 
 inline constexpr int kRecentTemplateCount = 5;
 
@@ -47,5 +48,9 @@ Settings ReadSettings(platform::SettingsStore& store);
 
 // Writes the whole set; a store that cannot be written is passed over silently.
 void SaveSettings(const Settings& settings, platform::SettingsStore& store);
+
+// The settings at start-up: read and written back when an earlier run left
+// them; otherwise the first run's values, written, and the user told so.
+Settings StartupSettings(platform::SettingsStore& store, platform::MessageBox& messages);
 
 }  // namespace davoruzivi

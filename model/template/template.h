@@ -6,6 +6,7 @@
 #include "template/classes.h"
 #include "template/configuration.h"
 #include "template/crafted_item.h"
+#include "template/equipment_page.h"
 #include "template/legacy_template.h"
 #include "template/slot_ref.h"
 #include "template/slots.h"

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/confirmation_dialog.h"
 #include "platform/file_dialogs.h"
 #include "platform/memory_settings_store.h"
+#include "platform/web_opener.h"
 
 namespace davoruzivi::platform::testing {
 
@@ -72,5 +74,17 @@ class FixedClock final : public Clock {
 };
 
 using InMemorySettingsStore = MemorySettingsStore;
+
+class RecordingWebOpener final : public WebOpener {
+ public:
+  void Open(std::string_view address) override { opened.emplace_back(address); }
+  std::vector<std::string> opened;
+};
+
+class RecordingClipboard final : public Clipboard {
+ public:
+  void SetText(std::string_view text) override { this->text = std::string(text); }
+  std::string text;
+};
 
 }  // namespace davoruzivi::platform::testing

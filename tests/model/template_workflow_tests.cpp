@@ -7,39 +7,30 @@
 #include <vector>
 
 #include "core/zlib_stream.h"
-#include "itemdb/itemdb.h"
 #include "model/test_support.h"
-#include "platform/testing/recording_message_box.h"
-#include "platform/testing/scripted_dialogs.h"
-#include "template/template.h"
 
 namespace davoruzivi {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace platform::testing;
 
 constexpr std::string_view kTitle = "DavoruzivI 1.124.0.4";
 
-class Workflow : public ::testing::Test {
+class Workflow : public test::WorkflowTest {
  protected:
   void SetUp() override {
     settings_.Server = 0;
     settings_.Realm = 0;
     workflow_.NewTemplate();
   }
-
-  WorkflowServices Services() { return {messages_, questions_, files_, clock_, store_}; }
-  std::string LastMessage() const { return messages_.notices.empty() ? "" : messages_.notices.back().text; }
-  fs::path WriteTemplate(const std::string& name, int classIndex, const std::string& configuration) {
+  fs::path WriteTemplate(const std::string& name, const std::string& configuration) {
     Template t;
-    t.ClassIndex = classIndex;
+    t.ClassIndex = 0;
     t.ServerIndex = 0;
     t.ListsOf(4).VaultIds = {1};
     t.Configurations = {NewConfiguration("<None>")};
     t.Configurations[0].Name = configuration;
     t.Configurations[0].Slots[4] = "v0";
-    t.Configurations[0].Level = 45;
     t.Configurations[0].ChampionLevel = 12;
     t.CurrentConfiguration = 0;
     EXPECT_FALSE(WriteTemplateFile(folder_ / name, t, vault_.Vocabularies()));
@@ -51,22 +42,11 @@ class Workflow : public ::testing::Test {
     files_.choices.push_back(folder_ / name);
     ASSERT_TRUE(workflow_.Save());
   }
-
-  test::TemporaryFolder folder_;
-  MasterVault vault_;
-  Settings settings_ = DefaultSettings();
-  InMemorySettingsStore store_;
-  RecordingMessageBox messages_;
-  ScriptedConfirmationDialog questions_;
-  ScriptedFileDialogs files_;
-  FixedClock clock_{"1/2/2020 3:04:05 PM"};
-  Template model_;
-  TemplateWorkflow workflow_{model_, vault_, settings_, Services(), folder_.Path()};
 };
 
 TEST_F(Workflow, NewTemplateStartsFromTheDefaultServerAndRealm) {
   Template other;
-  TemplateWorkflow fresh(other, vault_, settings_, Services(), folder_.Path());
+  TemplateWorkflow fresh(other, vault_, settings_, {messages_, questions_, files_, clock_, store_}, folder_.Path());
   EXPECT_EQ(fresh.Caption(), std::string(kTitle) + " ( No Template ) - [ No Configuration ]");
 
   settings_.Server = 2;
@@ -160,8 +140,8 @@ TEST_F(Workflow, SavePromptAnswersDecideWhetherTheCommandGoesOn) {
 }
 
 TEST_F(Workflow, LoadAndImportSetTheFileNameAsDecided) {
-  const fs::path a = WriteTemplate("a.kwt", 0, "Alpha");
-  const fs::path b = WriteTemplate("b.kwt", 0, "Beta");
+  const fs::path a = WriteTemplate("a.kwt", "Alpha");
+  const fs::path b = WriteTemplate("b.kwt", "Beta");
   ASSERT_TRUE(workflow_.Load(a));
   EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved);
   EXPECT_EQ(model_.FileName, a);
@@ -282,7 +262,7 @@ TEST_F(Workflow, FieldsOfTheCurrentConfiguration) {
 }
 
 TEST_F(Workflow, ChoosingARecentEntryLoadsItOrDropsAVanishedFile) {
-  const fs::path a = WriteTemplate("a.kwt", 0, "Alpha");
+  const fs::path a = WriteTemplate("a.kwt", "Alpha");
   settings_.Files = {(folder_ / "x.kwt").string(), (folder_ / "gone.kwt").string(), a.string(), "", ""};
   workflow_.ChooseRecent(2);
   EXPECT_EQ(LastMessage(), "File deleted/moved, removing this item from the list");

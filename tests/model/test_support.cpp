@@ -36,4 +36,10 @@ MasterVault ParseOk(const std::string& text) {
   return vault;
 }
 
+MasterVault VaultOf(const std::vector<VaultItem>& items) {
+  MasterVault vault;
+  for (const VaultItem& item : items) vault.PutVaultItem(static_cast<long long>(vault.Size()), item);
+  return vault;
+}
+
 }  // namespace davoruzivi::test

@@ -1,0 +1,120 @@
+#include "template/equipment_page.h"
+
+#include <optional>
+
+#include "describe/item_description.h"
+#include "itemdb/master_vault.h"
+#include "template/template_workflow.h"
+
+namespace davoruzivi {
+namespace {
+
+// A value no slot has: the refresh sets it so that the slot it wants is shown.
+constexpr int kNoCurrentSlot = 20;
+
+// The weapons a slot button chooses; nothing for a slot that chooses none.
+std::optional<int> WeaponsChosenBy(int equipmentSlot) {
+  switch (equipmentSlot) {
+    case slot::RightHand:
+    case slot::LeftHand: return weapons::OneHanded;
+    case slot::TwoHand: return weapons::TwoHanded;
+    case slot::Ranged: return weapons::Ranged;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+EquipmentPage::EquipmentPage(TemplateWorkflow& workflow, const MasterVault& vault) : workflow_(workflow), vault_(vault) {
+  for (int s = 0; s < kEquipmentSlotCount; ++s) captions_[static_cast<std::size_t>(s)] = SlotCaption(s);
+}
+
+int EquipmentPage::CurrentSlot() const { return workflow_.Model().CurrentSlot; }
+
+Configuration* EquipmentPage::Current() const { return workflow_.Model().Current(); }
+
+std::string EquipmentPage::SlotHeading() const {
+  return std::string(SlotBaseName(CurrentSlot())) + " Slot Selections :";
+}
+
+void EquipmentPage::SelectSlot(int equipmentSlot, PageOrigin origin) {
+  if (equipmentSlot == CurrentSlot()) return;
+  ShowSlot(equipmentSlot, origin);
+}
+
+void EquipmentPage::ShowSlot(int equipmentSlot, PageOrigin origin) {
+  workflow_.Model().CurrentSlot = equipmentSlot;
+  if (equipmentSlot < 0 || equipmentSlot >= kEquipmentSlotCount) return;
+  if (origin == PageOrigin::SlotButtons && automaticWeapons_ && Current()) {
+    const int chosen = WeaponsChosenBy(equipmentSlot).value_or(Current()->WeaponsEquipped);
+    workflow_.ChangeWeapons(chosen);
+  }
+  entries_ = CandidateList(workflow_.Model(), vault_, SlotKindOf(equipmentSlot));
+  selected_ = -1;
+  if (const Configuration* configuration = Current()) {
+    const std::string& ref = configuration->Slots[static_cast<std::size_t>(equipmentSlot)];
+    for (std::size_t i = 0; i < entries_.size() && selected_ < 0; ++i)
+      if (entries_[i].ref == ref) selected_ = static_cast<int>(i);
+  }
+  ChooseEntry(selected_, origin);
+}
+
+void EquipmentPage::ChooseEntry(int entry, PageOrigin origin) {
+  const int s = CurrentSlot();
+  if (s < 0 || s >= kEquipmentSlotCount || entries_.empty()) return;
+  selected_ = entry >= 0 && entry < static_cast<int>(entries_.size()) ? entry : 0;
+  const Candidate& chosen = entries_[static_cast<std::size_t>(selected_)];
+  captions_[static_cast<std::size_t>(s)] = std::string(SlotBaseName(s)) + ":" + chosen.name;
+  if (origin == PageOrigin::PageRefresh) return;
+  Configuration* configuration = Current();
+  if (!configuration) return;
+  configuration->Slots[static_cast<std::size_t>(s)] = chosen.ref;
+  if (origin != PageOrigin::List && origin != PageOrigin::SlotButtons) return;
+  workflow_.Recalculate();
+  DescribeSlotItem(chosen.ref);
+}
+
+bool EquipmentPage::MoveSelection(int step) {
+  const int target = selected_ + step;
+  if (selected_ < 0 || target < 0 || target >= static_cast<int>(entries_.size())) return false;
+  ChooseEntry(target, PageOrigin::List);
+  return true;
+}
+
+void EquipmentPage::RefreshAllSlots() {
+  const int remembered = CurrentSlot();
+  const Configuration* configuration = Current();
+  const int weapons = configuration ? configuration->WeaponsEquipped : weapons::NotChosen;
+  for (int s = 0; s < kEquipmentSlotCount; ++s) ShowSlot(s, PageOrigin::PageRefresh);
+  workflow_.Model().CurrentSlot = kNoCurrentSlot;
+  ShowSlot(remembered, PageOrigin::PageRefresh);
+  if (Current()) workflow_.ChangeWeapons(weapons);
+}
+
+void EquipmentPage::DescribeSlotItem(std::string_view ref) {
+  const Configuration* configuration = Current();
+  const int s = CurrentSlot();
+  const auto item = configuration && ref != kEmptySlotRef ? Resolve(workflow_.Model(), *configuration, s)
+                                                          : std::nullopt;
+  if (!item) {
+    infoLines_ = {std::string(kNoItemSelected)};
+    return;
+  }
+  const DescriptionContext context{vault_.Vocabularies(), workflow_.Class().Info.ArmorAbsorption, workflow_.Class().Realm};
+  const ItemSlot& lists = workflow_.Model().ListsOf(item->kind);
+  const auto position = static_cast<std::size_t>(item->position);
+  ItemDescription description;
+  switch (item->list) {
+    case ItemList::Vault: {
+      const auto vaultItem = vault_.Find(lists.VaultIds[position]);
+      description = DescribeVaultItem(vaultItem ? *vaultItem : ResetVaultItem(), DescriptionForm::Panel, context);
+      break;
+    }
+    case ItemList::Inline: description = DescribeInlineItem(lists.InlineItems[position], context); break;
+    case ItemList::Crafted: description = DescribeCraftedItem(lists.CraftedItems[position], context); break;
+  }
+  infoTitle_ = description.title;
+  infoLines_ = std::move(description.lines);
+}
+
+}  // namespace davoruzivi
