@@ -9,30 +9,13 @@
 
 namespace {
 
-using davoruzivi::testing::Outcome;
-using davoruzivi::testing::RunCli;
+using davoruzivi::testing::ExpectOutput;
+using davoruzivi::testing::ExpectUsageError;
 
-void ExpectOutput(const std::vector<std::string>& args, const std::string& out) {
-  const Outcome run = RunCli(args);
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, out);
-  EXPECT_EQ(run.err, "");
-}
-
-void ExpectUsageError(const std::vector<std::string>& args) {
-  const Outcome run = RunCli(args);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find("usage:"), std::string::npos);
-}
-
-TEST(GemCommand, PrintsNameMaterialsAndPoints) {
+TEST(GemCommand, PrintsNameMaterialsAndPointsOrZeroForGemsWithoutCost) {
   ExpectOutput({"gem", "1", "9"}, "Perfect fiery essence jewel\n1 Ra , 37 Essence of Life | 10 Draconic Fire\n16.0\n");
   ExpectOutput({"gem", "10", "9", "--realm", "2"},
                "Perfect blood essence jewel\n1 Ra , 37 Essence of Life | 10 Giant Blood\n19.0\n");
-}
-
-TEST(GemCommand, GemsWithoutCostPrintZero) {
   ExpectOutput({"gem", "0", "0"}, "Raw \n1 Lo ,  | \n0.0\n");
   ExpectOutput({"gem", "22", "1"},  // focus: a tier it has costs 1, one it lacks 0
                "Uncut brilliant focus sigil\n1 Um , 6 Ground Draconic Scales | 2 Draconic Fire, Mystic Energy & Treant "
@@ -43,11 +26,9 @@ TEST(GemCommand, GemsWithoutCostPrintZero) {
 }
 
 TEST(GemCommand, BadArgumentsAreUsageErrors) {
-  ExpectUsageError({"gem", "1"});
-  ExpectUsageError({"gem", "one", "2"});
-  ExpectUsageError({"gem", "-1", "2"});
-  ExpectUsageError({"gem", "1", "2", "--realm", "3"});
-  ExpectUsageError({"gem", "1", "2", "--realm"});
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"gem", "1"}, {"gem", "one", "2"}, {"gem", "-1", "2"}, {"gem", "1", "2", "--realm", "3"}})
+    ExpectUsageError(args);
 }
 
 }  // namespace

@@ -4,13 +4,11 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/byte_image.h"
-#include "core/zlib_stream.h"
-#include "itemdb/itemdb.h"
 #include "run_cli.h"
-#include "support/temporary_folder.h"
 
 namespace {
 
@@ -43,13 +41,7 @@ std::string ListRecord(std::string_view name, std::int32_t id) {
 
 class ItemFileCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    davoruzivi::MasterVault vault;
-    davoruzivi::VaultItem item = davoruzivi::ResetVaultItem();
-    item.Name = "Base Item";
-    vault.PutVaultItem(0, item);
-    WriteBytes(folder_ / "test.kwv", davoruzivi::Deflate(davoruzivi::WriteVaultText(vault)));
-  }
+  void SetUp() override { davoruzivi::testing::WriteVault(folder_ / "test.kwv", {davoruzivi::ResetVaultItem()}); }
 
   Outcome Run(const std::string& command, const std::string& file) const {
     return RunCli({"--vault", (folder_ / "test.kwv").string(), command, (folder_ / file).string()});
@@ -86,23 +78,6 @@ TEST_F(ItemFileCommands, PrintsEveryRecordOfAnItemListWithoutEmptyLines) {
   EXPECT_EQ(run.out.find("~3"), std::string::npos);
 }
 
-TEST_F(ItemFileCommands, RefusedFilesPrintTheirMessage) {
-  WriteBytes(folder_ / "item.txt", std::string(300, '\0'));
-  WriteBytes(folder_ / "short.kwx", std::string(100, '\0'));
-  WriteBytes(folder_ / "short.kwj", std::string(100, '\0'));
-  const std::vector<std::pair<std::string, std::string>> refused = {
-      {"item.txt", "message: Invalid import file\n"},
-      {"short.kwx", "message: The item file is incomplete : short.kwx\n"},
-      {"short.kwj", "message: Something is wrong with the JSON import file...\n"},
-  };
-  for (const auto& [file, message] : refused) {
-    const Outcome run = Run("itemfile", file);
-    EXPECT_EQ(run.status, 1) << file;
-    EXPECT_EQ(run.out, "") << file;
-    EXPECT_EQ(run.err, message) << file;
-  }
-}
-
 TEST_F(ItemFileCommands, XmlPrintsTheNameAndTheTenSlots) {
   WriteBytes(folder_ / "item.xml",
              "<?xml version=\"1.0\"?>\r\n<SCItem>\r\n<Location>Neck</Location>\r\n"
@@ -118,18 +93,24 @@ TEST_F(ItemFileCommands, XmlPrintsTheNameAndTheTenSlots) {
   EXPECT_EQ(run.out, expected);
 }
 
-TEST_F(ItemFileCommands, XmlFailuresPrintTheirMessages) {
+TEST_F(ItemFileCommands, RefusedFilesPrintTheirMessage) {
+  WriteBytes(folder_ / "item.txt", std::string(300, '\0'));
+  WriteBytes(folder_ / "short.kwx", std::string(100, '\0'));
+  WriteBytes(folder_ / "short.kwj", std::string(100, '\0'));
   WriteBytes(folder_ / "order.xml", "<?xml?>\r\n<SCItem>\r\n<Type>Cloth</Type>\r\n<Location>Neck</Location>\r\n");
   WriteBytes(folder_ / "template.xml", "<?xml?>\r\n<SCTemplate>\r\n");
-  const std::vector<std::pair<std::string, std::string>> failing = {
-      {"order.xml", "message: There is something out of order in this XML file : <Location>Missing</Location\n"},
-      {"template.xml", "message: This is not an item XML file\n"},
+  const std::vector<std::tuple<std::string, std::string, std::string>> refused = {
+      {"itemfile", "item.txt", "Invalid import file"},
+      {"itemfile", "short.kwx", "The item file is incomplete : short.kwx"},
+      {"itemfile", "short.kwj", "Something is wrong with the JSON import file..."},
+      {"xml", "order.xml", "There is something out of order in this XML file : <Location>Missing</Location"},
+      {"xml", "template.xml", "This is not an item XML file"},
   };
-  for (const auto& [file, message] : failing) {
-    const Outcome run = Run("xml", file);
+  for (const auto& [command, file, message] : refused) {
+    const Outcome run = Run(command, file);
     EXPECT_EQ(run.status, 1) << file;
     EXPECT_EQ(run.out, "") << file;
-    EXPECT_EQ(run.err, message) << file;
+    EXPECT_EQ(run.err, "message: " + message + "\n") << file;
   }
   const Outcome missing = Run("xml", "none.xml");
   EXPECT_EQ(missing.status, 1);

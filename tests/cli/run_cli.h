@@ -7,9 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/zlib_stream.h"
+#include "itemdb/itemdb.h"
 #include "support/temporary_folder.h"
 
 extern char** environ;
@@ -53,6 +56,31 @@ inline Outcome RunCli(const std::vector<std::string>& args) {
   outcome.out = ReadBytes(outPath);
   outcome.err = ReadBytes(errPath);
   return outcome;
+}
+
+// Runs the program and expects it to succeed with exactly the output and no messages.
+inline void ExpectOutput(const std::vector<std::string>& args, const std::string& out) {
+  const Outcome run = RunCli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, out);
+  EXPECT_EQ(run.err, "");
+}
+
+// Runs the program and expects a usage error: status 2, no output, the usage on standard error.
+inline void ExpectUsageError(const std::vector<std::string>& args) {
+  const Outcome run = RunCli(args);
+  std::string shown;
+  for (const std::string& arg : args) shown += arg + " ";
+  EXPECT_EQ(run.status, 2) << shown;
+  EXPECT_EQ(run.out, "") << shown;
+  EXPECT_NE(run.err.find("usage"), std::string::npos) << shown;
+}
+
+// Writes a master vault file holding the records in order.
+inline void WriteVault(const std::filesystem::path& path, const std::vector<VaultItem>& items) {
+  MasterVault vault;
+  for (const VaultItem& item : items) vault.PutVaultItem(static_cast<long long>(vault.Size()), item);
+  WriteBytes(path, Deflate(WriteVaultText(vault)));
 }
 
 }  // namespace davoruzivi::testing

@@ -21,50 +21,32 @@ StatChoice ShownAs(int statId) {
 TEST(StatCatalogue, NamesAreLiteralKeysWithTrailingBlanks) {
   const Vocabulary& catalogue = StatCatalogue();
   ASSERT_EQ(catalogue.Size(), 254);
-  EXPECT_EQ(catalogue.TextOf(0), "<Empty>");
-  EXPECT_EQ(catalogue.TextOf(1), "Strength");
   EXPECT_EQ(catalogue.TextOf(29), "Crush Skill ");
-  EXPECT_EQ(catalogue.TextOf(145), "Power Pool %");
   EXPECT_EQ(catalogue.TextOf(193), "Style Damage Vs. ");
-  EXPECT_EQ(catalogue.TextOf(195), "Archery/Spell Damage Vs. ");
   EXPECT_EQ(catalogue.TextOf(246), "Focus: Cave Magic");
-  EXPECT_EQ(catalogue.TextOf(253), "Nightshade");
   EXPECT_EQ(catalogue.TextOf(254), "") << "past the end is the empty text";
 
   EXPECT_EQ(catalogue.IndexOf("all melee skills"), 20) << "the first of two equal names";
-  EXPECT_EQ(catalogue.IndexOf("ALL CASTING SKILLS"), 21);
   EXPECT_EQ(catalogue.IndexOf("Crush Skill"), -1) << "the trailing blank is part of the name";
   EXPECT_EQ(catalogue.IndexOf("Crush Skill "), 29);
-  EXPECT_EQ(catalogue.IndexOf("Style Damage Vs."), -1);
-  EXPECT_EQ(catalogue.IndexOf(" Strength"), -1);
   EXPECT_EQ(catalogue.IndexOf("Mythical Strength Bonus (Cap Only)"), 219) << "case differs from the entry";
-  EXPECT_EQ(catalogue.IndexOf(""), -1);
 }
 
 TEST(StatCategories, EntryCountsAndTexts) {
-  const Vocabulary& selector = StatCategoryList();
-  ASSERT_EQ(selector.Size(), 11);
-  EXPECT_EQ(selector.TextOf(0), "<Select>");
-  EXPECT_EQ(selector.TextOf(1), "0. Attributes");
-  EXPECT_EQ(selector.TextOf(10), "9. Full Listing");
-
+  EXPECT_EQ(StatCategoryList().Size(), 11);
+  EXPECT_EQ(StatCategoryList().TextOf(10), "9. Full Listing");
   const int counts[] = {12, 10, 15, 37, 38, 32, 12, 25, 14, 253};
   for (int c = 1; c <= 10; ++c) {
     EXPECT_EQ(StatCategoryEntries(c).Size(), counts[c - 1] + 1) << "category " << c;
     EXPECT_EQ(StatCategoryEntries(c).TextOf(0), "<Empty>") << "category " << c;
   }
-  EXPECT_EQ(StatCategoryEntries(0).Size(), 0);
   EXPECT_EQ(StatCategoryEntries(11).Size(), 0);
 
-  EXPECT_EQ(StatCategoryEntries(1).TextOf(9), "Acuity");
+  // The entries that differ from their catalogue names.
   EXPECT_EQ(StatCategoryEntries(1).TextOf(10), "Power Points (Not %)");
   EXPECT_EQ(StatCategoryEntries(1).TextOf(12), "Power Pool");
-  EXPECT_EQ(StatCategoryEntries(2).TextOf(9), "Energy Resist");
   EXPECT_EQ(StatCategoryEntries(2).TextOf(10), "Essence Resist");
-  EXPECT_EQ(StatCategoryEntries(4).TextOf(2), "Crush Skill ");
   EXPECT_EQ(StatCategoryEntries(6).TextOf(32), "Focus:Cave Magic");
-  EXPECT_EQ(StatCategoryEntries(8).TextOf(1), "Power Pool %");
-  EXPECT_EQ(StatCategoryEntries(10).TextOf(253), "Nightshade");
 
   // Every other entry reads as the catalogue name of the stat it stands for.
   for (int c = 1; c <= 10; ++c) {
@@ -77,22 +59,20 @@ TEST(StatCategories, EntryCountsAndTexts) {
 }
 
 TEST(StatCategories, CategoryToStatAndStatToCategoryFollowTheTables) {
-  const int choices[][3] = {{1, 9, 142}, {1, 10, 9},  {1, 12, 145}, {2, 9, 16},   {2, 10, 198}, {3, 3, 181},
-                            {3, 15, 189}, {6, 32, 246}, {7, 12, 190}, {8, 1, 145}, {8, 12, 160}, {8, 25, 197},
-                            {9, 14, 183}, {10, 253, 253}, {4, 0, 0},   {4, 38, 0},  {10, 254, 0}, {11, 1, 0}};
+  const int choices[][3] = {{1, 10, 9},   {1, 12, 145}, {2, 10, 198}, {3, 15, 189}, {6, 32, 246},
+                            {8, 25, 197}, {10, 253, 253}, {4, 0, 0},  {4, 38, 0},   {11, 1, 0}};
   for (const auto& [category, entry, stat] : choices) EXPECT_EQ(StatOf(category, entry), stat) << category << "/" << entry;
   StatChoice reset{0, 7};
   EXPECT_EQ(CategoryToStat(reset), 0);
   EXPECT_EQ(reset.Category, 0) << "category 0 resets the choice";
   EXPECT_EQ(reset.Entry, 0);
 
-  const int shown[][3] = {{142, 1, 9}, {16, 2, 9},  {179, 3, 1},  {180, 3, 2},  {157, 8, 7},    {158, 8, 9},
-                          {159, 8, 8}, {183, 9, 14}, {198, 10, 198}, {246, 10, 246}, {255, 10, 255}};
+  const int shown[][3] = {{142, 1, 9}, {179, 3, 1}, {157, 8, 7}, {159, 8, 8}, {198, 10, 198}, {255, 10, 255}};
   for (const auto& [stat, category, entry] : shown) {
     EXPECT_EQ(ShownAs(stat).Category, category) << "stat " << stat;
     EXPECT_EQ(ShownAs(stat).Entry, entry) << "stat " << stat;
   }
-  for (int stat : {0, 256, 300, -1}) {
+  for (int stat : {0, 256, -1}) {
     StatChoice choice{4, 17};
     StatToCategory(stat, choice);
     EXPECT_EQ(choice.Category, 4) << "stat " << stat << " leaves the choice";

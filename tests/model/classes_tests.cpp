@@ -19,41 +19,23 @@ std::set<int> ClassesWhere(bool (*test)(const ClassInfo&)) {
   return found;
 }
 
-TEST(ClassTable, FlagsBelongToExactlyTheirClasses) {
-  EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.FocusCaster; }),
-            (std::set<int>{1, 9, 13, 14, 15, 16, 17, 22, 23, 26, 33, 37, 42, 45}));
+TEST(ClassTable, FlagsAcuityArmourAndShields) {
   EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.DualWields; }),
             (std::set<int>{5, 6, 7, 19, 25, 27, 28, 32, 36, 38, 39}));
   EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.UsesArchery; }), (std::set<int>{12, 28, 35}));
-  EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.UsesInstrument; }), (std::set<int>{8, 18}));
   EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.IsMauler; }), (std::set<int>{6, 25, 36}));
-}
-
-TEST(ClassTable, AcuityArmourShieldAndPointsPerClass) {
-  // One digit per class: acuity 0..4, armour index 0..4, shield 0 or 5..7 for 15..17.
-  const std::string acuities = "0211100042110222" "2240232200200203" "011001001411110";
-  const std::string armours = "4031011330432000" "0022330031012013" "203210213303303";
-  const std::string shields = "7065550650775000" "0056750070055007" "505000055607707";
-  for (int c = 0; c < 47; ++c) {
+  // Acuity, armour index and shield size of an Armsman, a Cleric and a Bard.
+  for (const auto& [c, acuity, armour, shield] : {std::array{0, 0, 4, 17}, {2, 1, 3, 16}, {18, 4, 2, 15}}) {
     const ClassInfo& info = ClassInfoOf(c);
-    EXPECT_EQ(info.AcuityStat, acuities[c] - '0') << "class " << c;
-    EXPECT_EQ(info.ArmorAbsorption, armours[c] - '0') << "class " << c;
-    const int shieldDigit = info.ShieldSize == 0 ? 0 : info.ShieldSize - 10;
-    EXPECT_EQ(shieldDigit, shields[c] - '0') << "class " << c;
+    EXPECT_EQ((std::array<int, 4>{c, info.AcuityStat, info.ArmorAbsorption, info.ShieldSize}),
+              (std::array<int, 4>{c, acuity, armour, shield}));
   }
   EXPECT_EQ(ClassInfoOf(3).SpecPointsPerLevel, 1.801) << "kept as the decimal, not 1.8";
-  EXPECT_EQ(ClassInfoOf(5).SpecPointsPerLevel, 2.5);
 }
 
 TEST(ClassTable, SpecLinesAndAutoTrain) {
-  const ClassInfo& armsman = ClassInfoOf(0);
-  EXPECT_EQ(armsman.SpecLines[3], (SpecLine{"Polearms", 32}));
-  EXPECT_EQ(armsman.SpecLines[7], (SpecLine{"Crossbows", 36}));
-  EXPECT_EQ(armsman.AutoTrain, (std::array<bool, 8>{false, false, false, false, true, false, true, false}));
-
+  EXPECT_EQ(ClassInfoOf(0).AutoTrain, (std::array<bool, 8>{false, false, false, false, true, false, true, false}));
   EXPECT_EQ(ClassInfoOf(10).SpecLines[6], (SpecLine{"Chants+", 249}));
-  EXPECT_EQ(ClassInfoOf(38).SpecLines[5], (SpecLine{"Savagery", 250}));
-  EXPECT_EQ(ClassInfoOf(34).SpecLines[2], (SpecLine{"Pacification", 251}));
   EXPECT_EQ(ClassInfoOf(27).SpecLines[6], (SpecLine{"Nightshade Magic", 255}));
   EXPECT_EQ(ClassInfoOf(12).SpecLines[1], (SpecLine{"Archery (L.Bow)+", 35}));
   EXPECT_EQ(ClassInfoOf(38).SpecLines[1], (SpecLine{"Hand 2 Hand", 108}));
@@ -70,28 +52,19 @@ TEST(ClassTable, SpecLinesAndAutoTrain) {
       }
     }
   }
-}
-
-TEST(ClassTable, IndexOutsideTheListGivesClearedValues) {
   EXPECT_EQ(ClassInfoOf(-1), ClearedClassInfo());
   EXPECT_EQ(ClassInfoOf(47), ClearedClassInfo());
   for (const SpecLine& line : ClearedClassInfo().SpecLines) EXPECT_EQ(line, (SpecLine{" ", 255}));
 }
 
 TEST(Classes, RealmsAndEntryTexts) {
-  const std::vector<std::pair<int, int>> realms = {{-1, -1}, {0, 0}, {15, 0}, {16, 1}, {31, 1},
-                                                   {32, 2},  {46, 2}, {47, -1}};
-  for (const auto& [classIndex, realm] : realms) EXPECT_EQ(CharacterRealm(classIndex), realm) << classIndex;
-
+  for (const auto& [classIndex, realm] : {std::pair{-1, -1}, {15, 0}, {16, 1}, {46, 2}, {47, -1}})
+    EXPECT_EQ(CharacterRealm(classIndex), realm) << classIndex;
   for (int c = 0; c < 47; ++c) EXPECT_EQ(ClassIndexOf(ClassEntryText(c)), c);
-  EXPECT_EQ(ClassEntryText(0), "(Alb) Armsman");
   EXPECT_EQ(ClassEntryText(46), "(Mid) Warrior");
   EXPECT_EQ(ClassEntryText(47), "");
   EXPECT_EQ(ClassIndexOf("(alb) armsman"), -1) << "the class box compares exactly";
   EXPECT_EQ(ClassIndexOf("(Alb) Cleric "), -1);
-
-  EXPECT_EQ(DefaultClassOfRealm(0), 0);
-  EXPECT_EQ(DefaultClassOfRealm(1), 16);
   EXPECT_EQ(DefaultClassOfRealm(2), 32);
   EXPECT_EQ(DefaultClassOfRealm(3), -1);
 }
@@ -99,59 +72,36 @@ TEST(Classes, RealmsAndEntryTexts) {
 TEST(ApplyClass, FillsTheClearedValuesFromTheTable) {
   const AppliedClass warrior = ApplyClass(46);
   EXPECT_EQ(warrior.Realm, 2);
-  EXPECT_EQ(warrior.Info.AutoTrain, (std::array<bool, 8>{false, false, false, true, true, true, false, false}));
-  EXPECT_FALSE(warrior.Info.FocusCaster || warrior.Info.DualWields || warrior.Info.UsesArchery ||
-               warrior.Info.UsesInstrument || warrior.Info.IsMauler);
   EXPECT_EQ(warrior.Info.SpecLines[5], (SpecLine{"Sword+", 103}));
   EXPECT_EQ(warrior.Info.SpecLines[6], (SpecLine{" ", 255}));
-  EXPECT_EQ(std::vector<std::string_view>(warrior.Races.begin(), warrior.Races.end()),
-            (std::vector<std::string_view>{"<None>", "Dwarf", "Frostalf", "Kobold", "Minotaur", "Norseman", "Troll",
-                                           "Valkyn"}));
+  ASSERT_EQ(warrior.Races.size(), 8u);
+  EXPECT_EQ(warrior.Races[7], "Valkyn");
 
   const AppliedClass cabalist = ApplyClass(1);
   EXPECT_EQ(cabalist.Info.SpecLines[3], (SpecLine{" ", 54})) << "no row: the caption stays blank";
-  EXPECT_TRUE(cabalist.Info.FocusCaster);
   EXPECT_EQ(cabalist.Info.AcuityStat, acuity::Intelligence);
 
   const AppliedClass none = ApplyClass(-1);
   EXPECT_EQ(none.Realm, -1);
   EXPECT_EQ(none.Info, ClearedClassInfo());
-  ASSERT_EQ(none.Races.size(), 1u);
-  EXPECT_EQ(none.Races[0], "<None>");
+  EXPECT_EQ(std::vector<std::string_view>(none.Races.begin(), none.Races.end()), std::vector<std::string_view>{"<None>"});
 }
 
 TEST(Races, ListsIndicesAndResists) {
-  EXPECT_EQ(std::vector<std::string_view>(RaceList(0).begin(), RaceList(0).end()),
-            (std::vector<std::string_view>{"<None>", "Avalonian", "Briton", "Half-Ogres", "Highlander", "Inconnu",
-                                           "Minotaur", "Saracen"}));
-  EXPECT_EQ(std::vector<std::string_view>(RaceList(1).begin(), RaceList(1).end()),
-            (std::vector<std::string_view>{"<None>", "Celt", "Elf", "Firbolg", "Lurikeen", "Minotaur", "Shar",
-                                           "Sylvan"}));
-
+  EXPECT_EQ(RaceList(0)[3], "Half-Ogres");
+  EXPECT_EQ(RaceList(1).back(), "Sylvan");
   EXPECT_EQ(RaceIndex("Briton"), 1);
-  EXPECT_EQ(RaceIndex("Frostalf"), 18);
   EXPECT_EQ(RaceIndex("Minotaur"), 19);
-  EXPECT_EQ(RaceIndex("<None>"), 0);
   EXPECT_EQ(RaceIndex("briton"), 0);
-
-  EXPECT_EQ(RaceResists("Minotaur"), (RaceResistValues{4, 0, 0, 3, 3, 0, 0, 0, 0}));
   EXPECT_EQ(RaceResists("Inconnu"), (RaceResistValues{2, 0, 3, 5, 0, 0, 0, 0, 5}));
-  EXPECT_EQ(RaceResists("Sylvan"), (RaceResistValues{3, 0, 2, 0, 0, 5, 5, 0, 0}));
   EXPECT_EQ(RaceResists("Valkyn"), (RaceResistValues{0, 3, 2, 0, 5, 0, 0, 5, 0}));
-  EXPECT_EQ(RaceResists("<None>"), RaceResistValues{});
   EXPECT_EQ(RaceResists("Half-Ogre"), RaceResistValues{});
 }
 
 TEST(ServerTypes, TextsAndMenu) {
-  EXPECT_EQ(ServerTypeText(6), "Realm Free");
   EXPECT_EQ(ServerTypeText(7), "");
-  EXPECT_EQ(ServerTypeIndex("Ywain"), 5);
   EXPECT_EQ(ServerTypeIndex("Ywaine"), -1);
-  EXPECT_EQ(ServerTypeIndex("pvp"), -1);
   EXPECT_EQ(ReadServerTypeText("Ywaine"), "Ywain");
-  EXPECT_EQ(ReadServerTypeText("Coop"), "Coop");
-  EXPECT_EQ(ServerTypeMenuCaption(1), "&Cooperative");
-  EXPECT_EQ(ServerTypeMenuCaption(2), "Cla&ssic");
   EXPECT_EQ(ServerTypeMenuCaption(6), "&Realm-Free");
 }
 
@@ -167,16 +117,12 @@ TEST(ServerTypes, ImportAcceptsOnlyEqualTypesAndTheirSuccessors) {
       }
     }
   }
-  EXPECT_EQ(ImportServerRefusal("Classic", "Normal"),
-            "Import aborted. The template being imported is not specifically for your server type (Classic).");
   EXPECT_EQ(ImportServerRefusal("Ywain", "Normal"),
             "Import aborted. The template being imported is not specifically for your server type (Ywaine).");
   EXPECT_EQ(ImportServerRefusal("Realm Free", "Coop"),
             "Import aborted. The template being imported is not specifically for your server type (Realm-Free).");
   EXPECT_EQ(ImportServerRefusal("Ywaine", "Ywain"), "Import aborted. Unrecognized server type in template.");
-
-  EXPECT_FALSE(LegacyImportServerRefusal(5, 0).has_value()) << "5 and above pass";
-  EXPECT_FALSE(LegacyImportServerRefusal(6, 2).has_value());
+  EXPECT_FALSE(LegacyImportServerRefusal(6, 2).has_value()) << "5 and above pass";
   EXPECT_EQ(LegacyImportServerRefusal(4, 5),
             "Import aborted. The template being imported is not specifically for your server type (Origins).");
 }
@@ -186,7 +132,6 @@ TEST(ServerTypes, OldTypesConvertToTheirSuccessors) {
   for (int s = 0; s < 7; ++s) EXPECT_EQ(ConvertOldServerType(s), converted[s]) << s;
   EXPECT_TRUE(IsOldServerType(3));
   EXPECT_FALSE(IsOldServerType(4));
-  EXPECT_EQ(kServerConversionQuestion.DontConvertButton, "&Don't Convert");
 }
 
 TEST(SkillGroups, MembershipAtTheRangeEdges) {
@@ -199,10 +144,8 @@ TEST(SkillGroups, MembershipAtTheRangeEdges) {
     return groups;
   };
   const std::vector<std::pair<int, std::string>> cases = {
-      {27, ""},   {28, "M"},  {33, "M"},  {34, "D"},  {35, "A"},  {36, ""},   {37, "M"},   {38, "C"},
-      {53, "C"},  {54, ""},   {65, "M"},  {68, "M"},  {69, "D"},  {70, "M"},  {72, "A"},   {73, "C"},
-      {91, "C"},  {92, ""},   {106, "D"}, {108, "M"}, {109, "A"}, {110, ""},  {111, "C"},  {125, "C"},
-      {126, ""},  {185, "M"}, {186, "M"}, {187, "C"}, {189, "C"}, {190, ""}};
+      {27, ""},  {28, "M"},  {34, "D"},  {35, "A"},  {36, ""},   {38, "C"},  {53, "C"},  {54, ""},
+      {69, "D"}, {72, "A"},  {92, ""},   {108, "M"}, {109, "A"}, {126, ""},  {185, "M"}, {187, "C"}, {190, ""}};
   for (const auto& [statId, groups] : cases) EXPECT_EQ(groupsOf(statId), groups) << "StatId " << statId;
 }
 

@@ -46,26 +46,15 @@ CraftedItem ItemWithGems(int level, int gems) {
 
 // ---- fifth-slot bonus list ----
 
-TEST(FifthSlotBonuses, GrantsAndTexts) {
+TEST(FifthSlotBonuses, GrantsTextsAndLookups) {
   EXPECT_EQ(FifthSlotBonusText(0), "No Extra Bonuses");
   EXPECT_TRUE(FifthSlotGrants(0).empty());
-  const auto legendary = FifthSlotGrants(17);
-  ASSERT_EQ(legendary.size(), 3u);
-  EXPECT_EQ(legendary[0].Stat, 148);
-  EXPECT_EQ(legendary[0].Amount, 10);
-  EXPECT_EQ(legendary[2].Stat, 151);
   const auto staff = FifthSlotGrants(32);
   ASSERT_EQ(staff.size(), 3u);
   EXPECT_EQ(staff[1].Stat, 153);  // spell damage before spell speed
   EXPECT_EQ(staff[2].Stat, 152);
-  ASSERT_EQ(FifthSlotGrants(6).size(), 1u);
-  EXPECT_EQ(FifthSlotGrants(6)[0].Amount, 40);
-  EXPECT_EQ(FifthSlotBonusText(15), "Power Pool +5%");
   EXPECT_EQ(FifthSlotBonusText(29), "To Hit (PvE) + 3%");
-}
-
-TEST(FifthSlotBonuses, OutsideTheListAndLookups) {
-  for (int entry : {-1, 33, 255}) {
+  for (int entry : {-1, 33}) {
     EXPECT_EQ(FifthSlotBonusText(entry), "");
     EXPECT_TRUE(FifthSlotGrants(entry).empty());
   }
@@ -84,6 +73,9 @@ TEST(OfferLists, AlbionPlateChestAndNonArmour) {
   EXPECT_EQ(Offers(kArmsman, slot::Chest, 5).size(), 1u);
   EXPECT_EQ(Offers(kArmsman, slot::Neck, 4).size(), 1u);
   EXPECT_EQ(Offers(-1, slot::Chest, 4).size(), 1u);
+  // Armour kinds without rows offer nothing.
+  EXPECT_EQ(Offers(kHero, slot::Chest, 4).size(), 1u);
+  EXPECT_EQ(Offers(kAnimist, slot::Chest, 0)[1], (FifthSlotOffer{8, "Bespelled Woven Robes (All Casting +3)"}));
 }
 
 TEST(OfferLists, IrregularLiteralsAreKept) {
@@ -94,14 +86,6 @@ TEST(OfferLists, IrregularLiteralsAreKept) {
   EXPECT_EQ(Offers(kArmsman, slot::RightHand, 5)[1].ItemName, "Dragonsworn Weapon (Strength Cap + 5)");
   const auto leftHand = Offers(kArmsman, slot::LeftHand, 5);
   EXPECT_EQ(leftHand[1], (FifthSlotOffer{1, ""}));  // an offer without a special name
-}
-
-TEST(OfferLists, ArmourKindsWithoutRowsOfferNothing) {
-  EXPECT_EQ(Offers(kHero, slot::Chest, 4).size(), 1u);
-  EXPECT_EQ(Offers(kBerserker, slot::Feet, 4).size(), 1u);
-  const auto hibernianCloth = Offers(kAnimist, slot::Chest, 0);
-  ASSERT_EQ(hibernianCloth.size(), 5u);
-  EXPECT_EQ(hibernianCloth[1], (FifthSlotOffer{8, "Bespelled Woven Robes (All Casting +3)"}));
 }
 
 TEST(OfferLists, ShieldConditions) {
@@ -115,18 +99,12 @@ TEST(OfferLists, ShieldConditions) {
   EXPECT_TRUE(HasName(champion, "Insightful Shield (Small) (Acuity Cap +5)"));
   EXPECT_TRUE(HasName(champion, "Regrown Shield (Small/Lg) (Healing +5%)"));
   EXPECT_FALSE(HasName(champion, "Protector's Shield (Med/Large) (Shield Skill +3)"));
-  // Large shields only: Albion's speedy shield, Midgard's protector shields.
-  EXPECT_TRUE(HasName(Offers(kArmsman, slot::LeftHand, 5), "Sigil Speedy Large Shield (Quickness Cap +5)"));
-  EXPECT_FALSE(HasName(Offers(kCleric, slot::LeftHand, 5), "Sigil Speedy Large Shield (Quickness Cap +5)"));
-  EXPECT_TRUE(HasName(Offers(kValkyrie, slot::LeftHand, 5), "Protector's Shield (Lg) (Shield Skill +3)"));
-}
-
-TEST(OfferLists, RowsInTheirListedOrder) {
+  // Large shields only, in their listed order.
   const auto armsman = Offers(kArmsman, slot::LeftHand, 5);
   ASSERT_EQ(armsman.size(), 14u);
   EXPECT_EQ(armsman[4].ItemName, "Sigil Speedy Large Shield (Quickness Cap +5)");
-  EXPECT_EQ(armsman[8].ItemName, "Dragonsworn Speedy Tower Shield (Large) (Quickness +15)");
   EXPECT_EQ(armsman[13].ItemName, "Protector Shield (Small) (Shield Skill +3)");
+  EXPECT_FALSE(HasName(Offers(kCleric, slot::LeftHand, 5), "Sigil Speedy Large Shield (Quickness Cap +5)"));
 }
 
 TEST(OfferLists, ClassAndSkillConditions) {
@@ -136,9 +114,7 @@ TEST(OfferLists, ClassAndSkillConditions) {
   EXPECT_EQ(valkyrie.back(), (FifthSlotOffer{13, "Rune Bound Winged Helm (Healing +5%)"}));
   EXPECT_EQ(Offers(kValkyrie - 1, slot::Head, 3).size(), valkyrie.size() - 1);
 
-  const auto minstrel = Offers(kMinstrel, slot::Ranged, 5);
-  EXPECT_TRUE(HasName(minstrel, "Dragonsworn Arpeggio Mandolin (Acuity Cap +5)"));
-  EXPECT_FALSE(HasName(minstrel, "Elemental Bow (Armor Factor +10, Archery Speed/Damage +3%)"));
+  EXPECT_TRUE(HasName(Offers(kMinstrel, slot::Ranged, 5), "Dragonsworn Arpeggio Mandolin (Acuity Cap +5)"));
   const auto scout = Offers(kScout, slot::Ranged, 5);
   EXPECT_EQ(scout.back(), (FifthSlotOffer{31, "Elemental Bow (Armor Factor +10, Archery Speed/Damage +3%)"}));
   EXPECT_FALSE(HasName(scout, "Dragonsworn Arpeggio Mandolin (Acuity Cap +5)"));
@@ -148,14 +124,12 @@ TEST(OfferLists, CrossRealmServersAddEveryRealmButNotForHead) {
   const auto coopArms = Offers(kCleric, slot::Arms, 3, server_type::Coop);
   ASSERT_EQ(coopArms.size(), 13u);
   EXPECT_EQ(coopArms[1].ItemName, "Sigil Enchanted Mail Sleeves (HP Cap +40)");
-  EXPECT_EQ(coopArms[5].ItemName, "Decorated Osnadurtha Sleeves (HP Cap +40)");
   EXPECT_EQ(coopArms[9].ItemName, "Rune Bound Starkakedja Sleeves (HP Cap +40)");
   EXPECT_EQ(Offers(kCleric, slot::Arms, 3, server_type::Normal).size(), 5u);
   EXPECT_EQ(Offers(kCleric, slot::Head, 3, server_type::Coop), Offers(kCleric, slot::Head, 3));
   // Realm order stays Albion, Hibernia, Midgard for a Midgard class too.
   const auto midgardPvP = Offers(kValkyrie, slot::Arms, 3, server_type::PvP);
   EXPECT_EQ(midgardPvP, coopArms);
-  EXPECT_EQ(Offers(kCleric, slot::Arms, 3, server_type::RealmFree).size(), 13u);
   EXPECT_EQ(Offers(kCleric, slot::Arms, 3, server_type::Ywain).size(), 5u);
 }
 
@@ -178,14 +152,10 @@ TEST(FifthSlotChoice, ChooseOfferStoresPositionAndEntry) {
   EXPECT_EQ(item.FifthSlotBonus, 2);
   EXPECT_EQ(item.LegacyBonus, 26);
   ChooseOffer(item, offers, 3);  // past the list
-  EXPECT_EQ(item.FifthSlotBonus, 0);
-  EXPECT_EQ(item.LegacyBonus, 0);
+  EXPECT_EQ(item.FifthSlotBonus + item.LegacyBonus, 0);
   item.ItemLevel = 50;
   ChooseOffer(item, offers, 1);
-  EXPECT_EQ(item.FifthSlotBonus, 0);
-  EXPECT_EQ(item.LegacyBonus, 0);
-  ChooseOffer(item, {}, 1);
-  EXPECT_EQ(item.LegacyBonus, 0);
+  EXPECT_EQ(item.FifthSlotBonus + item.LegacyBonus, 0);
 }
 
 TEST(FifthSlotChoice, LoadFindsTheOfferAgain) {
@@ -196,10 +166,6 @@ TEST(FifthSlotChoice, LoadFindsTheOfferAgain) {
   EXPECT_EQ(OfferPositionOnLoad(item, plate), 2);  // the position wins while the list is long enough
   item.FifthSlotBonus = 4;
   EXPECT_EQ(OfferPositionOnLoad(item, plate), 1);
-  item.LegacyBonus = 27;
-  EXPECT_EQ(OfferPositionOnLoad(item, plate), 0);
-  item.LegacyBonus = 0;
-  EXPECT_EQ(OfferPositionOnLoad(item, plate), 0);
   item.LegacyBonus = 200;  // no such entry
   EXPECT_EQ(OfferPositionOnLoad(item, plate), 0);
 }
@@ -211,10 +177,8 @@ TEST(FifthSlotChoice, SetFifthWritesGrantsOnlyWhenActive) {
   item.StatValues[9] = 7;
   SetFifth(item, false);
   EXPECT_EQ(item.StatIds[4], 148);
-  EXPECT_EQ(item.StatValues[5], 3);
   EXPECT_EQ(item.StatIds[6], 151);
-  EXPECT_EQ(item.StatIds[9], 0);
-  EXPECT_EQ(item.StatValues[9], 0);
+  EXPECT_EQ(item.StatIds[9] + item.StatValues[9], 0);
 
   CraftedItem threeGems = ItemWithGems(51, 3);
   threeGems.LegacyBonus = 17;
@@ -251,13 +215,9 @@ TEST(AutomaticName, KindWordsByRealmAndSlot) {
     item.Absorption = static_cast<std::uint8_t>(absorption);
     return AutomaticName(item, realm, equipmentSlot, {});
   };
-  EXPECT_EQ(name(0, realm::Albion, slot::Chest), "Lv51 Cloth");
-  EXPECT_EQ(name(2, realm::Albion, slot::Chest), "Lv51 Studded");
   EXPECT_EQ(name(2, realm::Hibernia, slot::Chest), "Lv51 Reinforced");
   EXPECT_EQ(name(3, realm::Midgard, slot::Chest), "Lv51 Chain");
-  EXPECT_EQ(name(3, realm::Hibernia, slot::Chest), "Lv51 Scale");
   EXPECT_EQ(name(5, realm::Albion, slot::Chest), "Lv51 Item");
-  EXPECT_EQ(name(5, realm::Albion, slot::TwoHand), "Lv51 Weapon");
   EXPECT_EQ(name(5, realm::Albion, slot::LeftHand), "Lv51 Weapon/Shield");
   EXPECT_EQ(name(4, realm::Albion, slot::RightHand), "Lv51 Plate");
   EXPECT_EQ(name(9, realm::Albion, slot::Ranged), "Lv51 Weapon");
@@ -294,34 +254,22 @@ TEST(AlchemyProcs, KindsInOrderAndLookup) {
   };
   EXPECT_EQ(count("(Reactive) ("), 33);
   EXPECT_EQ(count("(Charges) ("), 52);
-  EXPECT_EQ(count("(Offensive) ("), 41);
   EXPECT_TRUE(procs[33].starts_with("(Reactive)"));
-  EXPECT_TRUE(procs[86].starts_with("(Offensive)"));
   EXPECT_EQ(procs[126], "(Offensive) (20) Direct Damage (Spirit:41v)");
 
-  EXPECT_EQ(AlchemyProcIndexOf("(Charges) (49) Celerity (15%/5min)"), 34);
   EXPECT_EQ(AlchemyProcIndexOf("(charges) (49) celerity (15%/5MIN)"), 34);
-  EXPECT_EQ(AlchemyProcIndexOf("(Reactive) (45) Omni Life-drain (75v)"), 19);
   EXPECT_EQ(AlchemyProcIndexOf("(Charges) (49) Celerity"), 0);
-  EXPECT_EQ(AlchemyProcIndexOf(""), 0);
 }
 
 // ---- gem stat labels and archetypes ----
 
 TEST(GemStatLabels, OverridesCatalogueAndMaulerLines) {
-  EXPECT_EQ(GemStatLabel(0), "<Empty>");
-  EXPECT_EQ(GemStatLabel(1), "Strength");
   EXPECT_EQ(GemStatLabel(9), "Power");
   EXPECT_EQ(GemStatLabel(21), "All Casting ");
-  EXPECT_EQ(GemStatLabel(22), "Focus: All Lines");
   EXPECT_EQ(GemStatLabel(28), "Slash ");
-  EXPECT_EQ(GemStatLabel(39), "Death Servant");
-  EXPECT_EQ(GemStatLabel(117), "Hexing");
   EXPECT_EQ(GemStatLabel(133), "Focus:Witchcraft");
   EXPECT_EQ(GemStatLabel(134), "Mauler Staff");
-  EXPECT_EQ(GemStatLabel(138), "Aura Manipulation");
   EXPECT_EQ(GemStatLabel(139), "");
-  EXPECT_EQ(GemStatLabel(-1), "");
   // Resolving a narrowed box by label must land on the same entry.
   for (int entry = 0; entry < kGemStatEntryCount; ++entry) EXPECT_EQ(GemStatEntryOfLabel(GemStatLabel(entry)), entry);
   EXPECT_EQ(GemStatEntryOfLabel("Slash"), -1);
@@ -333,12 +281,10 @@ TEST(Archetypes, SubListsOfTheGemStatList) {
   EXPECT_TRUE(ArchetypeEntries(kNoArchetype).empty());
   EXPECT_TRUE(ArchetypeEntries(8).empty());
   EXPECT_EQ(ArchetypeEntries(1), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-  std::vector<std::string_view> common;
-  for (int entry : ArchetypeEntries(3)) common.push_back(GemStatLabel(entry));
-  EXPECT_EQ(common,
-            (std::vector<std::string_view>{"<Empty>", "All Melee", "All Casting ", "Focus: All Lines", "Shield Skill",
-                                           "Parry Skill", "Stealth", "Envenom", "Critical Strike", "Mauler Staff",
-                                           "Fist Wraps", "Magnetism", "Power Strikes", "Aura Manipulation"}));
+  const auto common = ArchetypeEntries(3);
+  ASSERT_EQ(common.size(), 14u);
+  EXPECT_EQ(GemStatLabel(common[2]), "All Casting ");
+  EXPECT_EQ(GemStatLabel(common[9]), "Mauler Staff");
   const auto midgard = ArchetypeEntries(6);
   EXPECT_EQ(midgard.size(), 32u);
   EXPECT_EQ(midgard[1], 103);

@@ -36,11 +36,7 @@ std::vector<std::string> NoticeTexts(const RecordingMessageBox& messages) {
 }
 
 // A vault holding one item, so that imports show where they append.
-MasterVault OneItemVault() {
-  MasterVault vault;
-  vault.PutVaultItem(0, ResetVaultItem());
-  return vault;
-}
+MasterVault OneItemVault() { return test::VaultOf({ResetVaultItem()}); }
 
 TEST(LegacyItem, ResetSetsExactlyTheBytesItNames) {
   LegacyItemImage filled{};
@@ -59,37 +55,11 @@ TEST(LegacyItem, ResetSetsExactlyTheBytesItNames) {
   }
 }
 
-TEST(LegacyItem, AccessorsReadTheirOwnBytes) {
-  LegacyItemImage raw{};
-  for (std::size_t i = 0; i < raw.size(); ++i) raw[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  raw[0] = 5;
-  const LegacyItem item{raw};
-  const ImageReader r(raw);
-  EXPECT_EQ(item.Name().View(), std::string(reinterpret_cast<const char*>(&raw[1]), 5));
-  for (int n = 0; n < kBonusSlots; ++n) {
-    EXPECT_EQ(item.Stat(n), raw[116 + n]);
-    EXPECT_EQ(item.Amount(n), r.I32(128 + 4 * n));
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    EXPECT_EQ(item.ProcKind(n), raw[168 + n]);
-    EXPECT_EQ(item.ProcEffect(n), r.U16(170 + 2 * n));
-    EXPECT_EQ(item.ProcAmount(n), r.U16(270 + 2 * n));
-  }
-  EXPECT_EQ(item.ItemLevel(), raw[55]);
-  EXPECT_EQ(item.KindMarker(), raw[56]);
-  EXPECT_EQ(item.Absorption(), raw[57]);
-  EXPECT_EQ(item.LegacyBonus(), raw[169]);
-  EXPECT_EQ(item.FifthSlotBonus(), raw[172]);
-}
-
 TEST(ItemFiles, KindComesFromTheWholePathAsWritten) {
-  EXPECT_EQ(ItemFileKindOf("item.kwz"), ItemFileKind::Kwz);
-  EXPECT_EQ(ItemFileKindOf("item.kwi"), ItemFileKind::Kwi);
   EXPECT_EQ(ItemFileKindOf("item.kwx"), ItemFileKind::Kwx);
   EXPECT_EQ(ItemFileKindOf("C:\\kwz-items\\sword.kwx"), ItemFileKind::Kwz) << "kwz is tested first";
   EXPECT_EQ(ItemFileKindOf("/kwi/sword.kwx"), ItemFileKind::Kwi) << "then kwi";
   EXPECT_EQ(ItemFileKindOf("sword.KWX"), std::nullopt) << "letter case as written";
-  EXPECT_EQ(ItemFileKindOf("sword.kwj"), std::nullopt);
 }
 
 TEST(ItemFiles, ReadsEachLayoutIntoTheLegacyRecord) {
@@ -135,8 +105,6 @@ TEST(ItemFiles, ShorterFilesThanTheirRecordGiveNothing) {
     EXPECT_FALSE(ReadItemFile(BytesOf(std::string(RecordSizeOf(kind) - 1, '\0')), kind));
   }
   EXPECT_EQ(RecordSizeOf(ItemFileKind::Kwz), 271u);
-  EXPECT_EQ(RecordSizeOf(ItemFileKind::Kwi), 158u);
-  EXPECT_EQ(RecordSizeOf(ItemFileKind::Kwx), 276u);
 }
 
 TEST(ItemFiles, LegacyItemBecomesAVaultItemOrAnInlineItem) {
@@ -165,8 +133,6 @@ TEST(ItemFiles, LegacyItemBecomesAVaultItemOrAnInlineItem) {
   EXPECT_EQ(inlineItem.StatIds, expected.StatIds);
   EXPECT_EQ(inlineItem.ProcAmounts, expected.ProcAmounts);
 
-  legacy.SetName("Ring (RoG)");
-  EXPECT_EQ(LegacyToInlineItem(legacy).Name, "Ring (RoG)");
   legacy.SetName("Ring (rog)");
   EXPECT_EQ(LegacyToInlineItem(legacy).Name, "Ring (rog) (RoG)") << "letter case as written";
 }
@@ -285,7 +251,6 @@ TEST(ImportItemList, AppendsTheWholeRecordsInFileOrderOrNothing) {
 }
 
 TEST(ExportVaultItem, NamesTheFileAndReportsFailures) {
-  EXPECT_EQ(SuggestedExportName("Cloak of Shadows: Dark/Light"), "Cloak of Shadows- Dark-Light");
   EXPECT_EQ(SuggestedExportName("a/b\\c?d*e:f<g>h|i\"j.k l"), "a-b-c-d-e-f-g-h-i-j-k l");
   EXPECT_EQ(ExportFileName("sword"), "sword.kwx");
   EXPECT_EQ(ExportFileName("sword.kwx.old"), "sword.kwx.old") << "\".kwx\" anywhere in the name";

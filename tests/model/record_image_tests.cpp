@@ -76,8 +76,6 @@ TEST(VaultItemImage, EveryFieldLiesAtItsOffsetLittleEndian) {
       {205, 0x0102}, {207, 0x0203}, {209, 0x0304}, {211, 0x0405}, {213, 0x0506}, {215, 0x0607},
       {217, 0x0708}, {219, 0x0809}, {221, 0x090A}, {223, 0x0A0B}, {225, 0x0B0C}, {227, 0x0C0D}};
   for (const auto& [offset, value] : words) EXPECT_EQ(U16At(image, offset), value) << "offset " << offset;
-  EXPECT_EQ(image[205], 0x02);
-  EXPECT_EQ(image[206], 0x01);
   const std::pair<std::size_t, std::uint8_t> bytes[] = {{229, 0x00}, {230, 0x11}, {231, 0x12}, {232, 0x13},
                                                         {233, 0x14}, {234, 0x15}, {235, 0x16}, {236, 0x17},
                                                         {237, 0x18}, {285, 0x21}, {286, 0x22}, {347, 0x31},
@@ -88,10 +86,8 @@ TEST(VaultItemImage, EveryFieldLiesAtItsOffsetLittleEndian) {
     EXPECT_EQ(U16At(image, 287 + 2 * n), 0x1000 + n) << "stat id " << n;
     EXPECT_EQ(U32At(image, 307 + 4 * n), static_cast<std::uint32_t>(-1000 * (n + 1) - 7)) << "stat value " << n;
   }
-  EXPECT_EQ(U16At(image, 349), 0x3334);
-  EXPECT_EQ(U16At(image, 351), 0x3536);
-  EXPECT_EQ(U16At(image, 353), 0x3738);
-  EXPECT_EQ(U16At(image, 355), 0x393A);
+  EXPECT_EQ(U32At(image, 349), 0x35363334u) << "proc effects";
+  EXPECT_EQ(U32At(image, 353), 0x393A3738u) << "proc amounts";
   EXPECT_EQ(TextAt(image, 357), "Some notes");
 }
 
@@ -122,12 +118,6 @@ TEST(VaultItemImage, DamagedLengthBytesReadAsTheCapacity) {
 TEST(VaultItem, ResetGivesTheValuesOfANewItem) {
   VaultItem item = DistinctItem();
   ResetVaultItem(item);
-  EXPECT_EQ(item.Id, -1);
-  EXPECT_EQ(item.Name, " ");
-  EXPECT_EQ(item.Realm, 3);
-  EXPECT_EQ(item.Level, 51);
-  EXPECT_EQ(item.Quality, 41);
-
   VaultItem expected;  // all zero
   expected.Id = -1;
   expected.Name = " ";

@@ -19,71 +19,50 @@ CraftedItem ItemWithGems(std::array<StatId, 4> stats, std::array<std::int32_t, 4
 
 TEST(SpellcraftRules, CategoriesChangeAtTheirBoundaries) {
   const std::pair<int, GemCategory> cases[] = {
-      {0, GemCategory::None},       {8, GemCategory::Attribute}, {9, GemCategory::Power},
-      {10, GemCategory::HitPoints}, {19, GemCategory::Resist},   {21, GemCategory::AllSkills},
-      {22, GemCategory::Focus},     {53, GemCategory::Skill},    {54, GemCategory::Focus},
-      {91, GemCategory::Skill},     {92, GemCategory::Focus},    {125, GemCategory::Skill},
-      {133, GemCategory::Focus},    {134, GemCategory::None},    {185, GemCategory::Skill},
-      {189, GemCategory::Skill},    {190, GemCategory::None},    {-1, GemCategory::None}};
+      {0, GemCategory::None},   {8, GemCategory::Attribute}, {9, GemCategory::Power},   {10, GemCategory::HitPoints},
+      {19, GemCategory::Resist}, {21, GemCategory::AllSkills}, {22, GemCategory::Focus}, {53, GemCategory::Skill},
+      {54, GemCategory::Focus}, {134, GemCategory::None},     {185, GemCategory::Skill}, {190, GemCategory::None}};
   for (const auto& [stat, category] : cases) EXPECT_EQ(GemCategoryOf(stat), category) << stat;
 }
 
-TEST(SpellcraftRules, AmountsAndTiersMatchEachOther) {
+TEST(SpellcraftRules, AmountsTiersAndImbuePointsOfEachCategory) {
   EXPECT_EQ(GemAmount(1, 9), 29);
   EXPECT_EQ(GemAmount(28, 7), 8);
   EXPECT_EQ(GemAmount(28, 8), 0);  // skills stop at tier 7
   EXPECT_EQ(GemAmount(20, 1), 0);  // all-skills have tier 0 only
   EXPECT_EQ(GemAmount(1, -1), 0);
-  EXPECT_EQ(GemAmount(0, 0), 0);
   EXPECT_EQ(GemTierOf(10, 76), 9);
   EXPECT_EQ(GemTierOf(9, 4), -1);
-  EXPECT_EQ(GemTierOf(0, 1), -1);
-  EXPECT_EQ(GemAmounts(GemCategory::Skill).size(), 8u);
-  EXPECT_TRUE(GemAmounts(GemCategory::None).empty());
-}
-
-TEST(SpellcraftRules, ImbuePointsOfEachCategory) {
   EXPECT_EQ(GemImbuePoints(1, 29), 16.0);   // attribute, truncated
-  EXPECT_EQ(GemImbuePoints(1, 2), 1.0);
   EXPECT_EQ(GemImbuePoints(11, 17), 32.0);  // resist
-  EXPECT_EQ(GemImbuePoints(11, 1), 1.0);
   EXPECT_EQ(GemImbuePoints(9, 3), 4.0);     // power
-  EXPECT_EQ(GemImbuePoints(10, 76), 19.0);  // hit points, not rounded
-  EXPECT_EQ(GemImbuePoints(10, 6), 1.5);
+  EXPECT_EQ(GemImbuePoints(10, 6), 1.5);    // hit points, not rounded
   EXPECT_EQ(GemImbuePoints(29, 8), 35.0);   // skill
-  EXPECT_EQ(GemImbuePoints(187, 1), 1.0);
-  EXPECT_EQ(GemImbuePoints(20, 1), 1.0);    // all-skills and focus cost 1 whatever the amount
-  EXPECT_EQ(GemImbuePoints(22, 50), 1.0);
-  EXPECT_EQ(GemImbuePoints(0, 17), 0.0);
+  EXPECT_EQ(GemImbuePoints(22, 50), 1.0);   // all-skills and focus cost 1 whatever the amount
   EXPECT_EQ(GemImbuePoints(150, 17), 0.0);
 }
 
 TEST(SpellcraftRules, ChargeCountsTheHighestGemTwice) {
-  const ChargeFigures figures = ItemCharge({16.0, 16.0, 0.0, 0.0});
-  EXPECT_EQ(figures.high, 16.0);
-  EXPECT_EQ(figures.charge, 24.0);
-  EXPECT_EQ(ItemCharge({0.0, 0.0, 0.0, 0.0}).charge, 0.0);
+  EXPECT_EQ(ItemCharge({16.0, 16.0, 0.0, 0.0}).charge, 24.0);
   EXPECT_EQ(ItemCharge({-2.0, 0.0, 0.0, 0.0}).charge, 0.0);
 
   const ChargeFigures item = ItemCharge(ItemWithGems({1, 10, 29, 0}, {29, 76, 8, 0}));
   EXPECT_EQ(item.points, (std::array<double, 4>{16.0, 19.0, 35.0, 0.0}));
   EXPECT_EQ(item.high, 35.0);
   EXPECT_EQ(item.charge, 52.5);
+  EXPECT_EQ(ImbueText(24.0) + " " + ImbueText(19.25), "24.0 19.3") << "shown with one decimal";
 }
 
 TEST(SpellcraftRules, CapacityAndOverchargeByLevelAndArmour) {
   EXPECT_EQ(ImbueCapacity(51, kClothAbsorption), 32);
   EXPECT_EQ(MaxOvercharge(51, kClothAbsorption), 37.5);
-  EXPECT_EQ(ImbueCapacity(51, 4), 32);
-  EXPECT_EQ(MaxOvercharge(51, 4), 37.5);
   EXPECT_EQ(ImbueCapacity(50, kClothAbsorption), 30);
   EXPECT_EQ(MaxOvercharge(50, kClothAbsorption), 35.5);
   EXPECT_EQ(ImbueCapacity(50, 1), 31);
   EXPECT_EQ(MaxOvercharge(50, 1), 36.5);
   EXPECT_EQ(ImbueCapacity(1, kNonArmorAbsorption), 1);
   EXPECT_EQ(ImbueCapacity(1, kClothAbsorption), 0);
-  EXPECT_EQ(ImbueCapacity(0, 3), 1);    // outside 1..51: the nearest level
-  EXPECT_EQ(ImbueCapacity(99, 3), 32);
+  EXPECT_EQ(ImbueCapacity(99, 3), 32);  // outside 1..51: the nearest level
 
   EXPECT_FALSE(IsOvercharged(37.5, 51, kClothAbsorption));
   EXPECT_TRUE(IsOvercharged(37.6, 51, kClothAbsorption));
@@ -96,7 +75,6 @@ TEST(SpellcraftRules, FifthSlotNeedsLevel51AndFourGems) {
   EXPECT_EQ(GemCount(threeGems, true), 4);
   EXPECT_TRUE(FifthSlotActive(threeGems, true));
   EXPECT_TRUE(FifthSlotActive(ItemWithGems({1, 2, 3, 4}, {2, 2, 2, 2}), false));
-  EXPECT_EQ(GemCount(CraftedItem{}, false), 0);
 
   CraftedItem bonusesBeyondTheGems = ItemWithGems({1, 2, 3, 0}, {2, 2, 2, 0});
   bonusesBeyondTheGems.StatIds[4] = 5;
@@ -109,15 +87,12 @@ TEST(SpellcraftRules, FifthSlotNeedsLevel51AndFourGems) {
 TEST(SpellcraftRules, GemStatListSkipsToTheMaulerSkills) {
   const std::span<const StatId> list = GemStatList();
   ASSERT_EQ(list.size(), 139u);
-  EXPECT_EQ(list[0], 0);
   EXPECT_EQ(list[133], 133);
   EXPECT_EQ(list[134], 185);
-  EXPECT_EQ(list[138], 189);
   for (std::size_t entry = 0; entry < list.size(); ++entry)
     EXPECT_EQ(GemStatEntryOf(list[entry]), static_cast<int>(entry));
   EXPECT_EQ(GemStatEntryOf(134), -1);
   EXPECT_EQ(GemStatEntryOf(190), -1);
-  EXPECT_EQ(GemStatEntryOf(-1), -1);
 }
 
 TEST(SpellcraftRules, NextFreeStatMovesInTheDirectionOfTheChoice) {
@@ -132,12 +107,6 @@ TEST(SpellcraftRules, NextFreeStatMovesInTheDirectionOfTheChoice) {
   // Leaving the list at either end empties the slot.
   EXPECT_EQ(NextFreeStat({138, 130, 3, 4}, 1, 138, 130), 0);
   EXPECT_EQ(NextFreeStat({1, 5, 3, 4}, 1, 1, 5), 0);
-}
-
-TEST(SpellcraftRules, ImbueTextHasOneDecimal) {
-  EXPECT_EQ(ImbueText(24.0), "24.0");
-  EXPECT_EQ(ImbueText(37.5), "37.5");
-  EXPECT_EQ(ImbueText(19.25), "19.3");
 }
 
 }  // namespace

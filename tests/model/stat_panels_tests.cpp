@@ -182,7 +182,7 @@ TEST_F(ContributorReportTest, WeaponChoiceAndAcuityShares) {
                                                 "Neck:Piety Necklace : 2", "", "Total Stat : 2"}));
 }
 
-TEST_F(ContributorReportTest, CastingDualWieldAndArcheryShares) {
+TEST_F(ContributorReportTest, CastingAndDualWieldShares) {
   EquipVault(slot::Arms, "Skill Sleeves", {{38, 1}, {21, 2}, {180, 3}, {181, 4}, {182, 5}});
   EXPECT_EQ(ReportLines("Body Magic"),
             (Lines{"Arms:Skill Sleeves : 1", "", "All Casting effect : +2", "", "Items Adding to All Casting :",
@@ -191,9 +191,6 @@ TEST_F(ContributorReportTest, CastingDualWieldAndArcheryShares) {
   EXPECT_EQ(ReportLines("Dual Wield Skill"),
             (Lines{"", "All Duel Wielding effect : +4", "", "Items Adding to All Duel Wielding :",
                    "Arms:Skill Sleeves : 4", "", "", "Realm Rank Effect : +3", "", "Total Stat : 7"}));
-  EXPECT_EQ(ReportLines("Longbow Skill"),
-            (Lines{"", "All Archery effect : +5", "", "Items Adding to All Archery :", "Arms:Skill Sleeves : 5", "",
-                   "", "Realm Rank Effect : +3", "", "Total Stat : 8"}));
 }
 
 TEST_F(ContributorReportTest, LabelsFindTheirStat) {
@@ -203,7 +200,6 @@ TEST_F(ContributorReportTest, LabelsFindTheirStat) {
   ASSERT_FALSE(crush.empty());
   EXPECT_EQ(crush.front(), "Feet:Crush Boots : 2");
   EXPECT_EQ(crush.back(), "Total Stat : 8");
-  EXPECT_EQ(ReportLines("Archery/Spell Speed"), (Lines{"Feet:Crush Boots : 5", "", "Total Stat : 5"}));
   EXPECT_EQ(ReportLines("Focus:All Lines"), (Lines{"Feet:Crush Boots : 4", "", "Total Stat : 4"}));
   EXPECT_EQ(ReportLines("All Melee Skills"), (Lines{"Chest:Slash Chest : 2", "", "Total Stat : 2"}));
   EXPECT_EQ(Report("Chants")->title, "Items effecting Chants");

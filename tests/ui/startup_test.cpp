@@ -10,9 +10,11 @@
 #include <fstream>
 
 #include "GMAIN/gear_main.h"
+#include "GMAIN/planner.h"
 #include "Splash/splash_screen.h"
 #include "core/zlib_stream.h"
 #include "platform/testing/recording_message_box.h"
+#include "platform/testing/scripted_dialogs.h"
 
 using namespace davoruzivi;
 
@@ -34,6 +36,12 @@ struct StartupRun {
   bool enabled = false;
   bool splashVisible = true;
   platform::testing::RecordingMessageBox messages;
+  platform::testing::ScriptedConfirmationDialog questions;
+  platform::testing::ScriptedFileDialogs files;
+  platform::testing::FixedClock clock{"1/2/2026 10:11:12"};
+  platform::testing::InMemorySettingsStore store;
+  platform::testing::RecordingWebOpener web;
+  platform::testing::RecordingClipboard clipboard;
   MasterVault vault;
 };
 
@@ -54,7 +62,12 @@ class StartupTest : public QObject {
   // Shows a main window over the program folder and waits for its first show to end.
   void Start(StartupRun& run, QStringList arguments = {}) {
     const std::filesystem::path folder = folder_.path().toStdString();
-    ui::GearMain window(run.vault, {folder, folder / "master.kwv"}, arguments, run.messages);
+    ui::Planner planner(run.vault,
+                        {run.messages, run.questions, run.files, run.clock, run.store, run.web, run.clipboard}, folder);
+    run.store.exists = true;  // as after an earlier run: no defaults message
+    planner.StartWithSettings();
+    planner.settings.StartMax = false;
+    ui::GearMain window(planner, {folder, folder / "master.kwv"}, arguments);
     QObject::connect(&window, &ui::GearMain::startupFinished, [&] { run.finished = true; });
     QObject::connect(&window, &ui::GearMain::startupFailed, [&](int code) { run.exitCode = code; });
     window.show();

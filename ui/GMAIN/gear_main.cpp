@@ -1,35 +1,76 @@
 #include "GMAIN/gear_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "GMAIN/equipment_page_widget.h"
+#include "GMAIN/info_panel_widget.h"
+#include "GMAIN/planner.h"
+#include "GMAIN/report_page_widget.h"
+#include "GMAIN/spec_editor_widget.h"
+#include "GMAIN/stat_panels_widget.h"
+#include "Help/help_texts.h"
+#include "RichEdit1/link_text_view.h"
+#include "Salvo/salvage_dialog.h"
 #include "Splash/splash_screen.h"
 #include "core/program_identity.h"
+#include "core/web_addresses.h"
 #include "itemdb/vault_messages.h"
 #include "itemdb/vault_reader.h"
+#include "platform/confirmation_dialog.h"
+#include "platform/message_box.h"
+#include "platform/qt/qt_file_types.h"
 #include "platform/qt/qt_text.h"
+#include "platform/web_opener.h"
 
 namespace davoruzivi::ui {
 namespace {
 
-// A menu item or quick-bar button: its caption, object name and shortcut.
-struct CommandSpec {
-  const char* caption;
-  const char* objectName;
-  QKeySequence shortcut = {};
-};
+using platform::ToModelText;
+using platform::ToQString;
 
-// The main window's tabs, in order; tabs after the first need a configuration.
+// The file commands, in quick-bar order; the File menu lists them in kFileMenuOrder.
+enum FileCommand { kNew, kLoad, kImport, kSave, kSaveAs };
+struct FileCommandSpec {
+  const char* buttonCaption;
+  const char* buttonName;
+  const char* hint;
+  const char* menuCaption;
+  const char* menuName;
+  const char* shortcut;
+};
+constexpr FileCommandSpec kFileCommands[] = {
+    {"New", "FileNew", "Start a new template", "&New Template", "btnNew", "Ctrl+N"},
+    {"Load", "FileOpen", "Load a template", "&Load Template", "btnLoad", "Ctrl+L"},
+    {"Import", "FileImport", "Add the items and configurations of another template", "&Import Template",
+     "ImportTemplate1", "Ctrl+T"},
+    {"Save", "FileSave", "Save the template", "&Save Template", "btnSave", "Ctrl+S"},
+    {"Save as", "FileSaveAs", "Save the template under another name", "Save Template &as", "Saveas1", "Ctrl+A"},
+};
+constexpr FileCommand kFileMenuOrder[] = {kNew, kLoad, kSave, kSaveAs, kImport};
+
 struct TabSpec {
   const char* caption;
   const char* objectName;
@@ -40,115 +81,401 @@ constexpr TabSpec kTabs[] = {{"Welcome", "ConfigManager"},
                              {"Report", "ReportManager"},
                              {"Character Notes", "NoteManager"}};
 
-constexpr const char* kHelpTopics[] = {"Getting Started", "Using the Interface", "Omnicrafting Tutorial",
-                                       "Report Formatting"};
+constexpr const char* kServerMenuCaptions[] = {"&Normal", "&Cooperative", "Cla&ssic", "&PvP",
+                                               "&Origins", "&Ywain",       "&Realm-Free"};
+constexpr const char* kRealmMenuCaptions[] = {"Albion", "Hibernia", "Midgard"};
+constexpr const char* kSortingCaptions[] = {"Name",       "Utility",    "ToA Utility", "Bonus Level",
+                                            "Stat Count", "Item Level", "Item Type"};
+constexpr const char* kWeaponChoices[] = {"<Choose Weapons Equipped>", "Right and Left Hands", "Two Handed",
+                                          "Ranged / Instrument"};
 
-QString WindowCaptionWithoutTemplate() {
-  return platform::ToQString(kProgramTitleWithVersion) + " ( No Template ) - [ No Configuration ]";
+constexpr std::string_view kCloseQuestion =
+    "Changes have been made, do you wish to save before exiting Kitwright?";
+constexpr std::string_view kRegisteredCaption = "Files Registered";
+
+// The hint of a control: its tooltip and the status bar's text while the mouse is over it.
+template <typename Control>
+void Hint(Control* control, const QString& text) {
+  control->setToolTip(text);
+  control->setStatusTip(text);
 }
 
-// Adds the items to a menu. Items are disabled until their commands are built.
-void AddDisabledItems(QMenu* menu, std::initializer_list<CommandSpec> items) {
-  for (const CommandSpec& item : items) {
-    QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-    action->setObjectName(item.objectName);
-    action->setShortcut(item.shortcut);
-    action->setEnabled(false);
-  }
+QAction* AddAction(QMenu* menu, const char* caption, const char* objectName, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(objectName);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+QComboBox* NumberedBox(const char* objectName, const QString& prefix, int first, int last) {
+  auto* box = new QComboBox;
+  box->setObjectName(objectName);
+  for (int n = first; n <= last; ++n) box->addItem(prefix + QString::number(n));
+  return box;
+}
+
+void SetCurrent(QComboBox* box, int index) {
+  const QSignalBlocker blocker(box);
+  box->setCurrentIndex(index);
 }
 
 }  // namespace
 
-GearMain::GearMain(MasterVault& vault, StartupPaths paths, QStringList arguments, platform::MessageBox& messages,
-                   QWidget* parent)
+GearMain::GearMain(Planner& planner, StartupPaths paths, QStringList arguments, QWidget* parent)
     : QMainWindow(parent),
-      vault_(vault),
+      planner_(planner),
       paths_(std::move(paths)),
       arguments_(std::move(arguments)),
-      messages_(messages),
       splash_(std::make_unique<SplashScreen>()) {
   setObjectName("gearMain");
-  setWindowTitle(platform::ToQString(kProgramTitle));
+  setWindowTitle(ToQString(kProgramTitle));
   setMinimumSize(1024, 768);
-  BuildMenus();
+  info_ = new InfoPanelWidget;
   BuildQuickBar();
-  BuildTabs();
+  BuildMenus();
+  auto* body = new QSplitter(Qt::Horizontal, this);
+  body->addWidget(BuildCharacterColumn());
+  body->addWidget(BuildTabs());
+  body->addWidget(BuildStatsColumn());
+  body->setStretchFactor(1, 1);
+  body->setChildrenCollapsible(false);
+  setCentralWidget(body);
   statusBar()->setObjectName("StatusBar");
+  WireModelRefreshes();
+  qApp->installEventFilter(this);
 }
 
-GearMain::~GearMain() = default;
+GearMain::~GearMain() { qApp->removeEventFilter(this); }
 
-void GearMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  AddDisabledItems(file, {{"&New Template", "btnNew", QKeySequence("Ctrl+N")},
-                          {"&Load Template", "btnLoad", QKeySequence("Ctrl+L")},
-                          {"&Save Template", "btnSave", QKeySequence("Ctrl+S")},
-                          {"Save Template &as", "Saveas1", QKeySequence("Ctrl+A")},
-                          {"&Import Template", "ImportTemplate1", QKeySequence("Ctrl+T")}});
-  QMenu* recent = file->addMenu("&Recent Templates");
-  recent->menuAction()->setObjectName("Recent1");
-  recent->menuAction()->setVisible(false);
-  file->addSeparator();
-  QAction* quit = file->addAction("&Quit Kitwright");
-  quit->setObjectName("Quit1");
-  quit->setShortcut(QKeySequence("Ctrl+Q"));
-  connect(quit, &QAction::triggered, this, &QWidget::close);
-
-  AddDisabledItems(menuBar()->addMenu("&Tools"), {{"Sal&vage Calculator", "SalvageCalculator1", QKeySequence("Ctrl+M")},
-                                                  {"&Item Editor", "ItemEditor1", QKeySequence("Ctrl+E")}});
-  QMenu* options = menuBar()->addMenu("&Options");
-  AddDisabledItems(options, {{"Start Kitwright &Maximized", "StartMaximized1", QKeySequence("Ctrl+Z")},
-                             {"Toggle &Quickbar", "ToggleQuickbar1", QKeySequence("Ctrl+K")},
-                             {"Automatically Choose &Weapon Slot", "AutoWeapon1", QKeySequence("Ctrl+Alt+W")},
-                             {"Disable Mouse &Hover Switching", "DisableHover1", QKeySequence("Ctrl+W")}});
-  QMenu* report = menuBar()->addMenu("&Report");
-  report->menuAction()->setObjectName("Report1");
-  report->setEnabled(false);
-  AddDisabledItems(menuBar()->addMenu("&Help"), {{"&Kitwright Web Site", "WebSite1", QKeySequence("F1")},
-                                                 {"&Camelot Herald", "Herald1", QKeySequence("Ctrl+H")}});
-}
+// ------------------------------------------------------------------ menus and quick bar
 
 void GearMain::BuildQuickBar() {
-  QToolBar* bar = addToolBar("Quickbar");
-  bar->setObjectName("QuickBar");
-  bar->setMovable(false);
-  const CommandSpec buttons[] = {{"New", "FileNew"},           {"Load", "FileOpen"},
-                                 {"Import", "FileImport"},     {"Save", "FileSave"},
-                                 {"Save as", "FileSaveAs"},    {"Item editor", "btnItemEdit"},
-                                 {"Salvage", "SalvageCalc"},   {"Web site", "imgWebSite"}};
-  for (const CommandSpec& button : buttons) {
-    QAction* action = bar->addAction(QString::fromUtf8(button.caption));
-    action->setObjectName(button.objectName);
-    action->setEnabled(false);
+  quickBar_ = addToolBar("Quickbar");
+  quickBar_->setObjectName("QuickBar");
+  quickBar_->setMovable(false);
+  const auto add = [this](const char* caption, const char* objectName, const char* hint) {
+    QAction* action = quickBar_->addAction(caption);
+    action->setObjectName(objectName);
+    Hint(action, hint);
+    return action;
+  };
+  for (int command = kNew; command <= kSaveAs; ++command) {
+    const FileCommandSpec& spec = kFileCommands[command];
+    QAction* button = add(spec.buttonCaption, spec.buttonName, spec.hint);
+    connect(button, &QAction::triggered, this, [this, command] { RunFileCommand(command); });
+    fileCommands_[command].button = button;
+  }
+  quickBar_->addSeparator();
+  QAction* itemEditor = add("Item editor", "btnItemEdit", "The item editor is not available yet");
+  itemEditor->setEnabled(false);
+  QAction* salvage = add("Salvage", "SalvageCalc", "Value raw metals and trinkets");
+  connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
+  quickBar_->addSeparator();
+  QAction* webSite = add("Web site", "imgWebSite", "Click here to visit the Kitwright web site");
+  connect(webSite, &QAction::triggered, this, [this] { planner_.services.web.Open(web::kHomePage); });
+
+}
+
+void GearMain::RunFileCommand(int command) {
+  TemplateWorkflow& workflow = planner_.workflow;
+  switch (command) {
+    case kNew: return RunAndRefresh([&workflow] { workflow.NewTemplate(); });
+    case kLoad: return RunAndRefresh([&workflow] { workflow.Load(); });
+    case kImport:
+      tabs_->setCurrentIndex(static_cast<int>(GearTab::Welcome));
+      return RunAndRefresh([&workflow] { workflow.Import(); });
+    case kSave: return RunAndRefresh([&workflow] { workflow.Save(); });
+    case kSaveAs: return RunAndRefresh([&workflow] { workflow.SaveAs(); });
   }
 }
 
-void GearMain::BuildTabs() {
-  tabs_ = new QTabWidget(this);
-  tabs_->setObjectName("GearTabs");
-  for (const TabSpec& tab : kTabs) {
-    auto* page = new QWidget(tabs_);
-    page->setObjectName(tab.objectName);
-    tabs_->addTab(page, tab.caption);
-  }
-  // The Welcome page: the help topics (their texts come with the help control).
-  auto* welcome = tabs_->widget(0);
-  auto* layout = new QVBoxLayout(welcome);
-  auto* topics = new QComboBox(welcome);
-  topics->setObjectName("HelpBox1");
-  for (const char* topic : kHelpTopics) topics->addItem(topic);
-  topics->setEnabled(false);
-  auto* caption = new QLabel("Choose a topic :", welcome);
-  caption->setBuddy(topics);
-  layout->addWidget(caption);
-  layout->addWidget(topics);
-  auto* helpPanel = new QWidget(welcome);
-  helpPanel->setObjectName("HelpPanel");
-  layout->addWidget(helpPanel, 1);
-  // Tabs 2 to 5 stay hidden until the template has a configuration.
-  for (int i = 1; i < tabs_->count(); ++i) tabs_->setTabVisible(i, false);
-  setCentralWidget(tabs_);
+void GearMain::BuildMenus() {
+  BuildFileMenu();
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  QAction* salvage = AddAction(tools, "Sal&vage Calculator", "SalvageCalculator1", QKeySequence("Ctrl+M"));
+  connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
+  QAction* itemEditor = AddAction(tools, "&Item Editor", "ItemEditor1", QKeySequence("Ctrl+E"));
+  itemEditor->setEnabled(false);
+  BuildOptionsMenu();
+  reportMenu_ = menuBar()->addMenu("&Report");
+  reportMenu_->menuAction()->setObjectName("Report1");
+  reportMenu_->setEnabled(false);
+  BuildHelpMenu();
 }
+
+void GearMain::BuildFileMenu() {
+  QMenu* file = menuBar()->addMenu("&File");
+  for (FileCommand command : kFileMenuOrder) {
+    const FileCommandSpec& spec = kFileCommands[command];
+    QAction* item = AddAction(file, spec.menuCaption, spec.menuName, QKeySequence(spec.shortcut));
+    connect(item, &QAction::triggered, fileCommands_[command].button, &QAction::trigger);
+    fileCommands_[command].menuItem = item;
+  }
+  recentMenu_ = file->addMenu("&Recent Templates");
+  recentMenu_->menuAction()->setObjectName("Recent1");
+  Hint(recentMenu_->menuAction(), "Your most recent templates worked on");
+  recentMenu_->menuAction()->setVisible(false);
+  for (int n = 1; n <= kRecentTemplateCount; ++n) {
+    QAction* entry = recentMenu_->addAction(QString("&%1. Nothing").arg(n));
+    entry->setObjectName(QString("fn%1").arg(n));
+    entry->setShortcut(QKeySequence(QString("Ctrl+%1").arg(n)));
+    entry->setVisible(false);
+    connect(entry, &QAction::triggered, this, [this, n] { ChooseRecent(n); });
+    recentItems_[static_cast<std::size_t>(n - 1)] = entry;
+  }
+  file->addSeparator();
+  QAction* quit = AddAction(file, "&Quit Kitwright", "Quit1", QKeySequence("Ctrl+Q"));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void GearMain::BuildOptionsMenu() {
+  QMenu* options = menuBar()->addMenu("&Options");
+  const auto radioMenu = [this, options](const char* caption, const char* const* items, std::size_t count,
+                                         auto* actions, auto store) {
+    QMenu* menu = options->addMenu(caption);
+    auto* group = new QActionGroup(menu);
+    for (std::size_t i = 0; i < count; ++i) {
+      QAction* item = menu->addAction(items[i]);
+      item->setCheckable(true);
+      group->addAction(item);
+      (*actions)[i] = item;
+      connect(item, &QAction::triggered, this, [this, i, store] {
+        store(planner_.settings, static_cast<int>(i));
+        planner_.SaveSettings();
+      });
+    }
+  };
+  radioMenu("&Default Server Type", kServerMenuCaptions, std::size(kServerMenuCaptions), &defaultServers_,
+            [](Settings& s, int i) { s.Server = i; });
+  radioMenu("Default Realm", kRealmMenuCaptions, std::size(kRealmMenuCaptions), &defaultRealms_,
+            [](Settings& s, int i) { s.Realm = i; });
+  radioMenu("Default &Sorting Method", kSortingCaptions, std::size(kSortingCaptions), &defaultSortings_,
+            [](Settings& s, int i) { s.Sorting = i; });
+  defaultSortings_[6]->setVisible(false);  // "Item Type" is not offered
+  defaultSortings_[6]->setEnabled(false);
+
+  const auto checkItem = [this, options](const char* caption, const char* objectName, const char* keys,
+                                         auto store) {
+    QAction* item = AddAction(options, caption, objectName, QKeySequence(keys));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, store](bool checked) {
+      store(checked);
+      planner_.SaveSettings();
+    });
+    return item;
+  };
+  startMaximized_ = checkItem("Start Kitwright &Maximized", "StartMaximized1", "Ctrl+Z",
+                              [this](bool on) { planner_.settings.StartMax = on; });
+  toggleQuickBar_ = checkItem("Toggle &Quickbar", "ToggleQuickbar1", "Ctrl+K", [this](bool on) {
+    planner_.settings.Quickbar = on ? 1 : 0;
+    quickBar_->setVisible(on);
+  });
+  automaticWeapons_ = checkItem("Automatically Choose &Weapon Slot", "AutoWeapon", "Ctrl+Alt+W",
+                                [this](bool on) { planner_.settings.WSlot = on; });
+  disableHover_ = checkItem("Disable Mouse &Hover Switching", "DisableHover1", "Ctrl+W",
+                            [this](bool on) { planner_.settings.Hover = !on; });
+  QAction* registerFiles = AddAction(options, "&Register Kitwright Files", "RegisterKitwrightFiles1",
+                                     QKeySequence("Ctrl+Alt+R"));
+  Hint(registerFiles, "This option associates Kitwright's files with the program");
+  registerFiles->setVisible(false);
+  registerFiles->setEnabled(false);
+  connect(registerFiles, &QAction::triggered, this, &GearMain::RegisterFileTypes);
+}
+
+void GearMain::BuildHelpMenu() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  const auto link = [this, help](const char* caption, const char* objectName, const char* keys,
+                                 std::string_view address) {
+    QAction* item = AddAction(help, caption, objectName, QKeySequence(keys));
+    connect(item, &QAction::triggered, this, [this, address] { planner_.services.web.Open(address); });
+  };
+  link("&Kitwright Web Site", "WebSite1", "F1", web::kHomePage);
+  link("&Camelot Herald", "Herald1", "Ctrl+H", web::kNewsSite);
+  link("Game &Forums", "Forums1", "Ctrl+P", web::kForum);
+}
+
+// ------------------------------------------------------------------ the character column
+
+QWidget* GearMain::BuildCharacterColumn() {
+  auto* column = new QWidget;
+  auto* layout = new QVBoxLayout(column);
+  layout->addWidget(BuildCharacterInformation());
+  layout->addWidget(BuildConfigurationsManager(), 1);
+  layout->addWidget(BuildThisConfiguration());
+  column->setMinimumWidth(230);
+  return column;
+}
+
+QGroupBox* GearMain::BuildCharacterInformation() {
+  auto* box = new QGroupBox("Character Information");
+  box->setObjectName("CharInfo");
+  auto* form = new QFormLayout(box);
+  server_ = new QComboBox;
+  server_->setObjectName("eServer");
+  for (int i = 0; i < kServerTypeCount; ++i) server_->addItem(ToQString(ServerTypeText(i)));
+  class_ = new QComboBox;
+  class_->setObjectName("eClass");
+  for (const std::string& entry : ClassList().Entries()) class_->addItem(ToQString(entry));
+  form->addRow("Server Type", server_);
+  form->addRow("Class Selection", class_);
+  connect(server_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { RunAndRefresh([this, i] { planner_.workflow.ChangeServer(i); }); });
+  connect(class_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    RunAndRefresh([this, i] { planner_.workflow.ChangeClass(i); });
+    tabs_->setCurrentIndex(static_cast<int>(GearTab::Welcome));
+    class_->setFocus();
+  });
+  return box;
+}
+
+QGroupBox* GearMain::BuildConfigurationsManager() {
+  manager_ = new QGroupBox;
+  manager_->setObjectName("ConfigCount");
+  auto* layout = new QVBoxLayout(manager_);
+  configList_ = new QListWidget;
+  configList_->setObjectName("ConfigList");
+  layout->addWidget(configList_, 1);
+  auto* buttons = new QHBoxLayout;
+  configNew_ = new QPushButton("Begin/New");
+  configNew_->setObjectName("ConfigNew");
+  configCopy_ = new QPushButton("Copy");
+  configCopy_->setObjectName("ConfigCopy");
+  configDelete_ = new QPushButton("Delete");
+  configDelete_->setObjectName("ConfigDelete");
+  for (QPushButton* button : {configNew_, configCopy_, configDelete_}) buttons->addWidget(button);
+  layout->addLayout(buttons);
+  connect(configList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!refreshing_ && row >= 0) RunAndRefresh([this, row] { planner_.workflow.SelectConfiguration(row, true); });
+  });
+  connect(configNew_, &QPushButton::clicked, this, [this] {
+    RunAndRefresh([this] { planner_.workflow.NewConfiguration(); });
+    specEditor_->ResetForNewConfiguration();
+  });
+  connect(configCopy_, &QPushButton::clicked, this,
+          [this] { RunAndRefresh([this] { planner_.workflow.CopyConfiguration(); }); });
+  connect(configDelete_, &QPushButton::clicked, this,
+          [this] { RunAndRefresh([this] { planner_.workflow.DeleteConfiguration(); }); });
+  return manager_;
+}
+
+QGroupBox* GearMain::BuildThisConfiguration() {
+  thisConfiguration_ = new QGroupBox("This Configuration");
+  thisConfiguration_->setObjectName("ConfigBox");
+  auto* form = new QFormLayout(thisConfiguration_);
+  name_ = new QLineEdit;
+  name_->setObjectName("eName");
+  name_->setMaxLength(100);
+  level_ = NumberedBox("eLV", "", 1, kMaxLevel);
+  champion_ = NumberedBox("ChLevel", "CL", 0, 15);
+  realmRank_ = NumberedBox("cbRR", "RR", 1, 13);
+  race_ = new QComboBox;
+  race_->setObjectName("cbRace");
+  weapons_ = new QComboBox;
+  weapons_->setObjectName("rWepType");
+  for (const char* choice : kWeaponChoices) weapons_->addItem(choice);
+  form->addRow("Config Name", name_);
+  auto* levels = new QHBoxLayout;
+  levels->addWidget(level_);
+  levels->addWidget(new QLabel("Champ"));
+  levels->addWidget(champion_);
+  form->addRow("Level", levels);
+  form->addRow("Realm Rank", realmRank_);
+  form->addRow("Race", race_);
+  form->addRow("Equipped Weapons :", weapons_);
+
+  connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    RunAndRefresh([this, text] { planner_.workflow.RenameConfiguration(ToModelText(text)); });
+  });
+  connect(level_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { RunAndRefresh([this, i] { planner_.workflow.ChangeLevel(i + 1, true); }); });
+  connect(champion_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { RunAndRefresh([this, i] { planner_.workflow.ChangeChampionLevel(i); }); });
+  connect(realmRank_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { RunAndRefresh([this, i] { planner_.workflow.ChangeRealmRank(i); }); });
+  connect(race_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    RunAndRefresh([this, text] { planner_.workflow.ChangeRace(ToModelText(text)); });
+  });
+  connect(weapons_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    RunAndRefresh([this, i] { planner_.workflow.ChangeWeapons(i); });
+    if (tabs_->currentIndex() == static_cast<int>(GearTab::Report)) weapons_->setFocus();
+  });
+  return thisConfiguration_;
+}
+
+// ------------------------------------------------------------------ the tab area and the stats column
+
+QWidget* GearMain::BuildTabs() {
+  centre_ = new QStackedWidget;
+  tabs_ = new QTabWidget;
+  tabs_->setObjectName("GearTabs");
+  equipment_ = new EquipmentPageWidget(planner_, *info_);
+  specEditor_ = new SpecEditorWidget(planner_);
+  report_ = new ReportPageWidget(planner_);
+  QWidget* pages[] = {BuildWelcomePage(), equipment_, specEditor_, report_, BuildNotesPage()};
+  for (std::size_t i = 0; i < std::size(kTabs); ++i) {
+    auto* page = new QWidget;
+    page->setObjectName(kTabs[i].objectName);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(pages[i]);
+    tabs_->addTab(page, kTabs[i].caption);
+  }
+  report_->PopulateMenu(reportMenu_);
+  connect(tabs_, &QTabWidget::currentChanged, this, &GearMain::TabChanged);
+  centre_->addWidget(tabs_);
+  return centre_;
+}
+
+QWidget* GearMain::BuildWelcomePage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  helpTopics_ = new QComboBox;
+  helpTopics_->setObjectName("HelpBox1");
+  helpTopics_->addItems(HelpTopicNames());
+  auto* caption = new QLabel("Choose a topic :");
+  caption->setBuddy(helpTopics_);
+  help_ = new LinkTextView(planner_.services.web);
+  help_->setObjectName("HelpPanel");
+  layout->addWidget(caption);
+  layout->addWidget(helpTopics_);
+  layout->addWidget(help_, 1);
+  connect(helpTopics_, &QComboBox::currentIndexChanged, this, &GearMain::ShowHelpTopic);
+  return page;
+}
+
+QWidget* GearMain::BuildNotesPage() {
+  notes_ = new QPlainTextEdit;
+  notes_->setObjectName("CharNotes");
+  notes_->setTabChangesFocus(false);
+  connect(notes_, &QPlainTextEdit::textChanged, this, [this] {
+    if (refreshing_) return;
+    std::vector<std::string> lines;
+    for (const QString& line : notes_->toPlainText().split('\n')) lines.push_back(ToModelText(line));
+    planner_.workflow.EditNotes(std::move(lines));
+    RefreshFileCommands();
+  });
+  return notes_;
+}
+
+QWidget* GearMain::BuildStatsColumn() {
+  stats_ = new StatPanelsWidget(planner_, *info_);
+  auto* column = new QSplitter(Qt::Vertical);
+  column->addWidget(stats_);
+  column->addWidget(info_);
+  column->setStretchFactor(0, 3);
+  column->setStretchFactor(1, 2);
+  column->setMinimumWidth(300);
+  return column;
+}
+
+void GearMain::WireModelRefreshes() {
+  connect(equipment_, &EquipmentPageWidget::modelChanged, this, &GearMain::RefreshAll);
+  connect(specEditor_, &SpecEditorWidget::modelChanged, this, &GearMain::RefreshAll);
+  connect(report_, &ReportPageWidget::modelChanged, this, &GearMain::RefreshAll);
+  connect(stats_, &StatPanelsWidget::modelChanged, this, &GearMain::RefreshAll);
+}
+
+// ------------------------------------------------------------------ start-up
 
 void GearMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -162,31 +489,238 @@ void GearMain::showEvent(QShowEvent* event) {
 
 bool GearMain::LoadVaultWithSplash() {
   splash_->Bar()->setValue(0);
-  splash_->Title()->setText(platform::ToQString(kProgramTitleWithVersion));
+  splash_->Title()->setText(ToQString(kProgramTitleWithVersion));
   splash_->show();
+  planner_.settings.Quickbar = 255;  // the quick bar shows at every start
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SplashProgress progress(*splash_);
   progress.ShowStage(kLoadingVaultLabel);
   const VaultLoadResult result =
-      LoadMasterVault(RepairMasterVaultPath(paths_.masterVaultPath, paths_.programFolder), vault_, &progress);
+      LoadMasterVault(RepairMasterVaultPath(paths_.masterVaultPath, paths_.programFolder), planner_.vault, &progress);
   QApplication::restoreOverrideCursor();
   if (result.Ok()) return true;
   splash_->close();
-  messages_.Notify(result.Message);
+  planner_.services.messages.Notify(result.Message);
   emit startupFailed(result.ExitCode);
   return false;
 }
 
+void GearMain::ApplySettingsToMenus() {
+  Settings& settings = planner_.settings;
+  toggleQuickBar_->setChecked(settings.Quickbar != 0);
+  quickBar_->setVisible(settings.Quickbar != 0);
+  planner_.SaveSettings();
+  startMaximized_->setChecked(settings.StartMax);
+  automaticWeapons_->setChecked(settings.WSlot);
+  disableHover_->setChecked(!settings.Hover);
+  const auto check = [](auto& items, int index) {
+    if (index >= 0 && index < static_cast<int>(items.size())) items[static_cast<std::size_t>(index)]->setChecked(true);
+  };
+  check(defaultServers_, settings.Server);
+  check(defaultRealms_, settings.Realm);
+  check(defaultSortings_, settings.Sorting);
+  RefreshRecentMenu();
+}
+
 void GearMain::RunFirstShow() {
   if (!LoadVaultWithSplash()) return;
-  tabs_->setCurrentIndex(0);
+  tabs_->setCurrentIndex(static_cast<int>(GearTab::Welcome));
   startupFile_.clear();
-  status_ = TemplateStatus::New;
-  setWindowTitle(WindowCaptionWithoutTemplate());
+  planner_.workflow.SetStatus(TemplateStatus::New);
+  planner_.workflow.NewTemplate();
+  planner_.workflow.ShowStartupCaption();
+  info_->Show("Information", {});
+  planner_.model.CurrentSlot = 0;
+  ShowHelpTopic(0);
   if (!arguments_.isEmpty()) startupFile_ = arguments_.front();
+  ApplySettingsToMenus();
+  if (planner_.settings.StartMax) setWindowState(windowState() | Qt::WindowMaximized);
+  const std::filesystem::path startup = startupFile_.toStdString();
+  std::error_code ec;
+  if (!startupFile_.isEmpty() && std::filesystem::exists(startup, ec)) {
+    planner_.workflow.Load(startup);
+    startupFile_.clear();
+  }
+  RefreshAll();
   setEnabled(true);
   emit startupFinished();
+}
+
+// ------------------------------------------------------------------ commands
+
+void GearMain::RunAndRefresh(const std::function<void()>& command) {
+  if (refreshing_) return;
+  command();
+  RefreshAll();
+}
+
+void GearMain::ChooseRecent(int n) {
+  RunAndRefresh([this, n] { planner_.workflow.ChooseRecent(n); });
+}
+
+void GearMain::TabChanged(int index) {
+  reportMenu_->setEnabled(index == static_cast<int>(GearTab::Report));
+  if (refreshing_) return;
+  switch (static_cast<GearTab>(index)) {
+    case GearTab::Equipment: equipment_->RefreshAllSlots(); break;
+    case GearTab::SpecEditor: specEditor_->Refresh(); break;
+    case GearTab::Report: report_->Compose(); break;
+    default: return;
+  }
+  RefreshAll();
+}
+
+void GearMain::ShowHelpTopic(int topic) {
+  help_->hide();
+  help_->ShowText(HelpText(static_cast<HelpTopic>(std::clamp(topic, 0, kHelpTopicCount - 1))));
+  help_->show();
+}
+
+void GearMain::OpenSalvageCalculator() {
+  SalvageDialog salvage(this);
+  salvage.SetHoverFocus(planner_.settings.Hover);
+  salvage.exec();
+}
+
+void GearMain::RegisterFileTypes() {
+  planner_.services.messages.Show(platform::RegisterFileTypes(QCoreApplication::applicationFilePath()),
+                                  kRegisteredCaption);
+}
+
+bool GearMain::CanClose() {
+  if (planner_.workflow.Status() != TemplateStatus::Modified) return true;
+  const int answer = planner_.services.questions.Ask(
+      {std::string(kCloseQuestion), "Save Character First?", "&Save", "&Quit", "&Cancel", "Save &As..."});
+  if (answer == 1) planner_.workflow.Save();
+  if (answer == 2) planner_.workflow.SetStatus(TemplateStatus::Saved);
+  if (answer == 4) planner_.workflow.SaveAs();
+  RefreshAll();
+  return answer != 3 && planner_.workflow.Status() == TemplateStatus::Saved;
+}
+
+void GearMain::closeEvent(QCloseEvent* event) {
+  if (SubWindowOpen() || !CanClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+bool GearMain::eventFilter(QObject* watched, QEvent* event) {
+  // While hover focus is on, a control takes the keyboard focus as the mouse enters it.
+  if (event->type() == QEvent::Enter && planner_.settings.Hover) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->window() == this && widget->focusPolicy() != Qt::NoFocus && widget->isEnabled() &&
+        !qobject_cast<QPlainTextEdit*>(widget))
+      widget->setFocus(Qt::MouseFocusReason);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------ refreshing
+
+void GearMain::RefreshAll() {
+  if (refreshing_) return;
+  refreshing_ = true;
+  setWindowTitle(ToQString(planner_.workflow.Caption()));
+  RefreshFileCommands();
+  RefreshRecentMenu();
+  RefreshCharacterColumn();
+  RefreshConfigurationFields();
+  RefreshNotes();
+  RefreshPages();
+  refreshing_ = false;
+}
+
+void GearMain::RefreshFileCommands() {
+  const TemplateStatus status = planner_.workflow.Status();
+  const bool on = status != TemplateStatus::Off && !SubWindowOpen();
+  const bool hasSomething = status == TemplateStatus::Saved || status == TemplateStatus::Modified;
+  const auto enable = [this](FileCommand command, bool enabled) {
+    fileCommands_[command].button->setEnabled(enabled);
+    fileCommands_[command].menuItem->setEnabled(enabled);
+  };
+  enable(kNew, on);
+  enable(kLoad, on);
+  enable(kImport, on && hasSomething);
+  enable(kSaveAs, on && hasSomething);
+  enable(kSave, on && status == TemplateStatus::Modified);
+  recentMenu_->setEnabled(on);
+}
+
+void GearMain::RefreshRecentMenu() {
+  RecentTemplates& recent = planner_.workflow.Recent();
+  for (int n = 1; n <= kRecentTemplateCount; ++n) {
+    if (recent.File(n).empty()) continue;  // an entry once shown keeps its caption
+    QAction* entry = recentItems_[static_cast<std::size_t>(n - 1)];
+    entry->setText(ToQString(recent.Caption(n)));
+    entry->setVisible(true);
+  }
+  if (!recent.File(1).empty()) recentMenu_->menuAction()->setVisible(true);
+}
+
+void GearMain::RefreshCharacterColumn() {
+  const Template& model = planner_.model;
+  SetCurrent(server_, model.ServerIndex);
+  SetCurrent(class_, model.ClassIndex);
+  const bool editable = planner_.workflow.ClassAndServerEditable() && !SubWindowOpen();
+  server_->setEnabled(editable);
+  class_->setEnabled(editable);
+  manager_->setTitle(ToQString(planner_.workflow.ConfigurationCountCaption()));
+  manager_->setEnabled(!SubWindowOpen());
+  const QSignalBlocker blocker(configList_);
+  configList_->clear();
+  for (const Configuration& configuration : model.Configurations) configList_->addItem(ToQString(configuration.Name));
+  configList_->setCurrentRow(model.CurrentConfiguration);
+  configNew_->setEnabled(planner_.workflow.CanAddConfiguration());
+  configCopy_->setEnabled(model.Current() && planner_.workflow.CanAddConfiguration());
+  configDelete_->setEnabled(model.Current() && planner_.workflow.CanDeleteConfiguration());
+}
+
+void GearMain::RefreshConfigurationFields() {
+  const Configuration* current = planner_.model.Current();
+  thisConfiguration_->setEnabled(current != nullptr);
+  {
+    const QSignalBlocker blocker(race_);
+    race_->clear();
+    for (std::string_view race : planner_.workflow.Class().Races) race_->addItem(ToQString(race));
+    race_->setCurrentIndex(race_->findText(ToQString(planner_.workflow.ShownRace()), Qt::MatchExactly));
+  }
+  if (!current) {
+    const QSignalBlocker blocker(name_);
+    name_->setText("No configurations");
+    SetCurrent(level_, kMaxLevel - 1);
+    SetCurrent(champion_, 0);
+    SetCurrent(realmRank_, 0);
+    SetCurrent(weapons_, 0);
+    return;
+  }
+  if (name_->text() != ToQString(current->Name)) {
+    const QSignalBlocker blocker(name_);
+    name_->setText(ToQString(current->Name));
+  }
+  SetCurrent(level_, current->Level - 1);
+  SetCurrent(champion_, current->ChampionLevel);
+  champion_->setEnabled(planner_.workflow.ChampionLevelEditable());
+  SetCurrent(realmRank_, current->RealmRank);
+  SetCurrent(weapons_, current->WeaponsEquipped);
+}
+
+void GearMain::RefreshNotes() {
+  QStringList lines;
+  for (const std::string& line : planner_.model.Notes) lines << ToQString(line);
+  const QString text = lines.join('\n');
+  if (notes_->toPlainText() != text) notes_->setPlainText(text);
+}
+
+void GearMain::RefreshPages() {
+  const bool hasConfiguration = !planner_.model.Configurations.empty();
+  for (int i = 1; i < tabs_->count(); ++i) tabs_->setTabVisible(i, hasConfiguration);
+  stats_->setEnabled(hasConfiguration);
+  stats_->Refresh();
+  equipment_->Refresh();
+  if (tabs_->currentIndex() == static_cast<int>(GearTab::Report)) report_->Compose();
 }
 
 }  // namespace davoruzivi::ui

@@ -1,39 +1,59 @@
 #pragma once
-// The planner's main window (gearMain): its frame of menus, quick bar, tabs and
-// status bar, and the start-up that runs when it is first shown.
+// The planner's main window (gearMain): the frame of menus, quick bar, the
+// character and configuration column, the five tabs, the stats column and
+// the status bar; the start-up that runs when it is first shown; and the
+// close sequence. Every command calls the model and then refreshes the window.
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <filesystem>
 #include <memory>
 
-#include "itemdb/master_vault.h"
-#include "platform/message_box.h"
-
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
 class QTabWidget;
+class QToolBar;
 
 namespace davoruzivi::ui {
 
+class EquipmentPageWidget;
+class InfoPanelWidget;
+class LinkTextView;
+class Planner;
+class ReportPageWidget;
+class SpecEditorWidget;
 class SplashScreen;
+class StatPanelsWidget;
 
 struct StartupPaths {
   std::filesystem::path programFolder;
   std::filesystem::path masterVaultPath;  // master.kwv in the program's folder
 };
 
-// Which file commands the template's save state allows.
-enum class TemplateStatus { Off = 0, New = 1, Saved = 2, Modified = 3 };
+// The tabs, in order.
+enum class GearTab { Welcome = 0, Equipment = 1, SpecEditor = 2, Report = 3, Notes = 4 };
 
 class GearMain final : public QMainWindow {
   Q_OBJECT
 
  public:
-  GearMain(MasterVault& vault, StartupPaths paths, QStringList arguments, platform::MessageBox& messages,
-           QWidget* parent = nullptr);
+  GearMain(Planner& planner, StartupPaths paths, QStringList arguments, QWidget* parent = nullptr);
   ~GearMain() override;
 
   const QString& StartupFile() const { return startupFile_; }
   SplashScreen& Splash() const { return *splash_; }
+  // Brings every control up to date with the model.
+  void RefreshAll();
+  // Whether a sub-window is shown in the tab area's place (OpenEditor).
+  bool SubWindowOpen() const { return openEditor_ != 0; }
 
  signals:
   // The first show has finished: the vault is loaded and the window enabled.
@@ -43,23 +63,103 @@ class GearMain final : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // ---- building the frame
   void BuildMenus();
+  void BuildFileMenu();
+  void BuildOptionsMenu();
+  void BuildHelpMenu();
   void BuildQuickBar();
-  void BuildTabs();
+  QWidget* BuildCharacterColumn();
+  QGroupBox* BuildCharacterInformation();
+  QGroupBox* BuildConfigurationsManager();
+  QGroupBox* BuildThisConfiguration();
+  QWidget* BuildTabs();
+  QWidget* BuildWelcomePage();
+  QWidget* BuildNotesPage();
+  QWidget* BuildStatsColumn();
+  void WireModelRefreshes();
+
+  // ---- start-up
   void RunFirstShow();
   bool LoadVaultWithSplash();
+  void ApplySettingsToMenus();
 
-  MasterVault& vault_;
+  // ---- commands
+  void RunAndRefresh(const std::function<void()>& command);
+  void RunFileCommand(int command);
+  void ChooseRecent(int n);
+  void TabChanged(int index);
+  void ShowHelpTopic(int topic);
+  void OpenSalvageCalculator();
+  void RegisterFileTypes();
+  bool CanClose();
+
+  // ---- refreshing
+  void RefreshFileCommands();
+  void RefreshRecentMenu();
+  void RefreshCharacterColumn();
+  void RefreshConfigurationFields();
+  void RefreshNotes();
+  void RefreshPages();
+
+  Planner& planner_;
   StartupPaths paths_;
   QStringList arguments_;
-  platform::MessageBox& messages_;
   std::unique_ptr<SplashScreen> splash_;
-  QTabWidget* tabs_ = nullptr;
   QString startupFile_;
-  TemplateStatus status_ = TemplateStatus::Off;
+  int openEditor_ = 0;
   bool shownOnce_ = false;
+  bool refreshing_ = false;
+
+  // File commands: each has a quick-bar button and a menu item.
+  struct FileCommandActions {
+    QAction* button = nullptr;
+    QAction* menuItem = nullptr;
+  };
+  std::array<FileCommandActions, 5> fileCommands_{};
+  QMenu* recentMenu_ = nullptr;
+  std::array<QAction*, 5> recentItems_{};
+  QMenu* reportMenu_ = nullptr;
+  QToolBar* quickBar_ = nullptr;
+  QAction* toggleQuickBar_ = nullptr;
+  QAction* startMaximized_ = nullptr;
+  QAction* automaticWeapons_ = nullptr;
+  QAction* disableHover_ = nullptr;
+  std::array<QAction*, 7> defaultServers_{};
+  std::array<QAction*, 3> defaultRealms_{};
+  std::array<QAction*, 7> defaultSortings_{};
+
+  // Character and configuration column.
+  QComboBox* server_ = nullptr;   // eServer
+  QComboBox* class_ = nullptr;    // eClass
+  QGroupBox* manager_ = nullptr;  // ConfigCount
+  QListWidget* configList_ = nullptr;
+  QPushButton* configNew_ = nullptr;
+  QPushButton* configCopy_ = nullptr;
+  QPushButton* configDelete_ = nullptr;
+  QGroupBox* thisConfiguration_ = nullptr;  // ConfigBox
+  QLineEdit* name_ = nullptr;       // eName
+  QComboBox* level_ = nullptr;      // eLV
+  QComboBox* champion_ = nullptr;   // ChLevel
+  QComboBox* realmRank_ = nullptr;  // cbRR
+  QComboBox* race_ = nullptr;       // cbRace
+  QComboBox* weapons_ = nullptr;    // rWepType
+
+  // Tab area and pages.
+  QStackedWidget* centre_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QComboBox* helpTopics_ = nullptr;  // HelpBox1
+  LinkTextView* help_ = nullptr;
+  EquipmentPageWidget* equipment_ = nullptr;
+  SpecEditorWidget* specEditor_ = nullptr;
+  ReportPageWidget* report_ = nullptr;
+  QPlainTextEdit* notes_ = nullptr;  // CharNotes
+  StatPanelsWidget* stats_ = nullptr;
+  InfoPanelWidget* info_ = nullptr;
 };
 
 }  // namespace davoruzivi::ui

@@ -1,0 +1,231 @@
+#include "GMAIN/equipment_page_widget.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <optional>
+#include <tuple>
+
+#include "GMAIN/info_panel_widget.h"
+#include "GMAIN/planner.h"
+#include "platform/qt/qt_text.h"
+#include "template/slots.h"
+
+namespace davoruzivi::ui {
+namespace {
+
+// The add buttons and the sub-window each of them opens.
+struct AddButtonSpec {
+  const char* caption;
+  const char* objectName;
+  const char* window;
+};
+constexpr AddButtonSpec kAddButtons[] = {{"The Master &Vault", "VaultAdd", "vault loader"},
+                                         {"Via &Manual Entry", "InlineAdd", "inline editor"},
+                                         {"&Spellcraft Calculator", "CraftAdd", "spellcraft calculator"}};
+
+// A model caption as a button shows it: an "&" in an item's name is no shortcut.
+QString ButtonText(const std::string& caption) { return platform::ToQString(caption).replace('&', "&&"); }
+
+QPushButton* MakeSlotButton(int equipmentSlot, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(QString("EquipSlot%1").arg(equipmentSlot));
+  button->setCheckable(true);
+  button->setStyleSheet("text-align: left; padding: 3px 6px;");
+  // Long item names are cut off rather than widening the column.
+  button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  button->setMinimumWidth(button->fontMetrics().horizontalAdvance("Right Hand:<Empty Slot>") + 16);
+  const QString hint = platform::ToQString(SlotBaseName(equipmentSlot));
+  button->setToolTip(hint);
+  button->setStatusTip(hint);
+  return button;
+}
+
+// What "Unequip All Slots" can change: the current configuration's references
+// and the save state. Unchanged means the question was cancelled.
+auto UnequipSnapshot(const Planner& planner) {
+  const Configuration* current = planner.model.Current();
+  return std::tuple{current ? std::optional{current->Slots} : std::nullopt, planner.workflow.Status()};
+}
+
+}  // namespace
+
+EquipmentPageWidget::EquipmentPageWidget(Planner& planner, InfoPanelWidget& info, QWidget* parent)
+    : QWidget(parent), planner_(planner), info_(info), slotButtons_(new QButtonGroup(this)) {
+  slotButtons_->setObjectName("EquipSlots");
+  slotButtons_->setExclusive(true);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(BuildSlotColumn(), 2);
+  layout->addWidget(BuildListSide(), 3);
+  Refresh();
+}
+
+QWidget* EquipmentPageWidget::BuildSlotColumn() {
+  auto* column = new QWidget;
+  auto* buttons = new QVBoxLayout(column);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->setSpacing(2);
+  for (int s = 0; s < kEquipmentSlotCount; ++s) {
+    QPushButton* button = MakeSlotButton(s, column);
+    button->installEventFilter(this);
+    slotButtons_->addButton(button, s);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch(1);
+  column->installEventFilter(this);
+  connect(slotButtons_, &QButtonGroup::idClicked, this, &EquipmentPageWidget::SelectSlot);
+
+  // At large display scales the column scrolls rather than squeezing the buttons.
+  auto* scroller = new QScrollArea;
+  scroller->setWidget(column);
+  scroller->setWidgetResizable(true);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroller->setMinimumWidth(column->minimumSizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
+  return scroller;
+}
+
+QWidget* EquipmentPageWidget::BuildListSide() {
+  auto* side = new QWidget;
+  heading_ = new QLabel(side);
+  heading_->setObjectName("SlotName");
+  heading_->setTextFormat(Qt::PlainText);
+  list_ = new QListWidget(side);
+  list_->setObjectName("EquipList");
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->viewport()->installEventFilter(this);
+  // A keyboard move or a click on another entry changes the current row; a
+  // click on the entry that is current already chooses it again.
+  connect(list_, &QListWidget::currentRowChanged, this, &EquipmentPageWidget::ChooseRow);
+  connect(list_, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+    if (list_->row(item) == rowAtPress_) ChooseRow(rowAtPress_);
+  });
+  auto* unequip = new QPushButton("Unequip All Slots", side);
+  unequip->setObjectName("btnResetGear");
+  connect(unequip, &QPushButton::clicked, this, &EquipmentPageWidget::UnequipAll);
+
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(heading_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(BuildAddGroup());
+  layout->addWidget(unequip);
+  return side;
+}
+
+QWidget* EquipmentPageWidget::BuildAddGroup() {
+  auto* group = new QGroupBox("Add Items from...");
+  auto* layout = new QVBoxLayout(group);
+  for (const AddButtonSpec& spec : kAddButtons) {
+    auto* button = new QPushButton(spec.caption, group);
+    button->setObjectName(spec.objectName);
+    button->setEnabled(false);
+    const QString hint = QString("Opens the %1, which is not available yet.").arg(spec.window);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    layout->addWidget(button);
+  }
+  return group;
+}
+
+void EquipmentPageWidget::Refresh() {
+  RefreshButtons();
+  RefreshList();
+}
+
+void EquipmentPageWidget::RefreshAllSlots() {
+  planner_.page.RefreshAllSlots();
+  Refresh();
+  emit modelChanged();
+}
+
+void EquipmentPageWidget::RefreshButtons() {
+  const auto& captions = planner_.page.ButtonCaptions();
+  const int current = planner_.page.CurrentSlot();
+  for (int s = 0; s < kEquipmentSlotCount; ++s) {
+    QAbstractButton* button = slotButtons_->button(s);
+    button->setText(ButtonText(captions[static_cast<std::size_t>(s)]));
+    QFont font = button->font();
+    font.setBold(s == current);  // the highlight does not rest on the pressed look alone
+    button->setFont(font);
+  }
+  if (QAbstractButton* shown = slotButtons_->button(current)) shown->setChecked(true);
+}
+
+void EquipmentPageWidget::RefreshList() {
+  heading_->setText(platform::ToQString(planner_.page.SlotHeading()));
+  QStringList names;
+  for (const Candidate& entry : planner_.page.Entries()) names << platform::ToQString(entry.name);
+  QStringList shown;
+  for (int row = 0; row < list_->count(); ++row) shown << list_->item(row)->text();
+  const QSignalBlocker quiet(list_);  // a selection the page makes itself stores nothing
+  if (shown != names) {
+    list_->clear();
+    list_->addItems(names);
+  }
+  list_->setCurrentRow(planner_.page.SelectedEntry());
+}
+
+void EquipmentPageWidget::SelectSlot(int equipmentSlot) {
+  if (equipmentSlot == planner_.page.CurrentSlot()) return;
+  planner_.page.SelectSlot(equipmentSlot, PageOrigin::SlotButtons);
+  ShowChoice();
+}
+
+void EquipmentPageWidget::ChooseRow(int row) {
+  if (row < 0) return;
+  planner_.page.ChooseEntry(row, PageOrigin::List);
+  ShowChoice();
+}
+
+// After a slot or an entry was chosen: the page, the item's description, and
+// the news for the other pages.
+void EquipmentPageWidget::ShowChoice() {
+  Refresh();
+  info_.Show(planner_.page.InfoTitle(), planner_.page.InfoLines());
+  emit modelChanged();
+}
+
+bool EquipmentPageWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (list_ && watched == list_->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) rowAtPress_ = list_->currentRow();
+    return false;
+  }
+  if (event->type() == QEvent::Wheel) return TurnWheel(*static_cast<QWheelEvent*>(event));
+  return QWidget::eventFilter(watched, event);
+}
+
+// Without Shift the wheel walks the slots, with Shift the list's entries. The
+// turn is handled, except a Shift turn that finds the list at its end: that
+// one is left to the button column, which may scroll.
+bool EquipmentPageWidget::TurnWheel(QWheelEvent& wheel) {
+  const QPoint delta = wheel.angleDelta();
+  const int turn = delta.y() != 0 ? delta.y() : delta.x();  // some systems turn Shift+wheel sideways
+  const int step = turn < 0 ? 1 : -1;                        // down: the next slot or entry
+  if (turn != 0 && wheel.modifiers().testFlag(Qt::ShiftModifier)) {
+    if (!planner_.page.MoveSelection(step)) return false;
+    ShowChoice();
+  } else if (turn != 0) {
+    const int next = planner_.page.CurrentSlot() + step;
+    if (next >= 0 && next < kEquipmentSlotCount) SelectSlot(next);
+  }
+  wheel.accept();
+  return true;
+}
+
+void EquipmentPageWidget::UnequipAll() {
+  const auto before = UnequipSnapshot(planner_);
+  planner_.workflow.UnequipAll();
+  if (UnequipSnapshot(planner_) == before) return;
+  RefreshAllSlots();
+}
+
+}  // namespace davoruzivi::ui

@@ -1,0 +1,41 @@
+#include "GMAIN/info_panel_widget.h"
+
+#include <QFontDatabase>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_text.h"
+
+namespace davoruzivi::ui {
+
+InfoPanelWidget::InfoPanelWidget(QWidget* parent)
+    : QWidget(parent), title_(new QLabel("Information", this)), text_(new QPlainTextEdit(this)) {
+  title_->setObjectName("Information");
+  QFont bold = title_->font();
+  bold.setBold(true);
+  title_->setFont(bold);
+  text_->setObjectName("InfoLabel");
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text_->setToolTip("Copy/Paste the information report via right click.");
+  text_->setStatusTip(text_->toolTip());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(title_);
+  layout->addWidget(text_, 1);
+}
+
+void InfoPanelWidget::Show(const std::string& title, const std::vector<std::string>& lines) {
+  title_->setText(platform::ToQString(title));
+  ShowLines(lines);
+}
+
+void InfoPanelWidget::ShowLines(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const std::string& line : lines) text << platform::ToQString(line);
+  text_->setPlainText(text.join('\n'));
+  text_->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace davoruzivi::ui

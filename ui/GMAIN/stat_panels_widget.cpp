@@ -1,0 +1,201 @@
+#include "GMAIN/stat_panels_widget.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "GMAIN/info_panel_widget.h"
+#include "GMAIN/planner.h"
+#include "platform/qt/qt_text.h"
+
+namespace davoruzivi::ui {
+
+namespace {
+
+// A stat list, its object name and its share of the box's height.
+struct ListSpec {
+  StatList list;
+  const char* objectName;
+  int stretch;
+};
+// The lists in the order the box shows them.
+constexpr ListSpec kLists[] = {{StatList::RegStats, "RegStats", 3},       {StatList::Resists, "Resists", 2},
+                               {StatList::RegStatCaps, "RegStatCaps", 2}, {StatList::Skills, "Skills", 2},
+                               {StatList::Others, "Others", 3},           {StatList::HoldAllStats, "HoldAllStats", 0}};
+
+constexpr int kColumnCount = 4;                  // label, "Now", "Cap", "+/-"
+constexpr int kLabelRole = Qt::UserRole;         // the model's label of a row
+constexpr const char* kLongestLabel = "Mythical Crush Resist (Cap Only)";
+constexpr const char* kWidestNumber = "-8888";
+constexpr int kIconSide = 16;
+
+std::size_t IndexOf(StatList list) { return static_cast<std::size_t>(list); }
+std::size_t IndexOf(StatState state) { return static_cast<std::size_t>(state); }
+
+// What the state icon and colour say, for tool tips and screen readers.
+QString StateText(StatState state) {
+  switch (state) {
+    case StatState::OverCap: return "Over the cap";
+    case StatState::UnderCap: return "Under the cap";
+    case StatState::AtCap: return "At the cap";
+    case StatState::NotCompared: break;
+  }
+  return "Not compared with a cap";
+}
+
+// The state icon: a shape of its own for each state (up: over the cap, down:
+// under it, a dot: at it, a dash: no cap), drawn in the state's colour.
+QIcon PaintStateIcon(StatState state) {
+  QPixmap pixmap(kIconSide, kIconSide);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const StateStyle style = StyleOf(state);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(style.red, style.green, style.blue));
+  switch (state) {
+    case StatState::OverCap: painter.drawPolygon(QPolygonF{{8, 2}, {14, 13}, {2, 13}}); break;
+    case StatState::UnderCap: painter.drawPolygon(QPolygonF{{2, 3}, {14, 3}, {8, 14}}); break;
+    case StatState::AtCap: painter.drawEllipse(QRectF(3, 3, 10, 10)); break;
+    case StatState::NotCompared: painter.drawRect(QRectF(2, 7, 12, 3)); break;
+  }
+  return QIcon(pixmap);
+}
+
+QTreeWidgetItem* MakeRow(const PanelRow& row, const QIcon& icon) {
+  auto* item = new QTreeWidgetItem(QStringList{platform::ToQString(row.label), platform::ToQString(row.now),
+                                               QString::number(row.cap), QString::number(row.difference)});
+  const StateStyle style = StyleOf(row.state);
+  const QBrush colour(QColor(style.red, style.green, style.blue));
+  QFont font;
+  font.setBold(style.bold);
+  for (int column = 0; column < kColumnCount; ++column) {
+    item->setForeground(column, colour);
+    item->setFont(column, font);
+    if (column > 0) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  item->setIcon(0, icon);
+  item->setToolTip(0, StateText(row.state));
+  item->setData(0, Qt::AccessibleDescriptionRole, StateText(row.state));
+  item->setData(0, kLabelRole, QByteArray::fromStdString(row.label));
+  return item;
+}
+
+// The room a cell needs beside its text: the item's and the header's margins.
+int CellMargin(const QWidget& widget) {
+  const QStyle& style = *widget.style();
+  return 2 * (style.pixelMetric(QStyle::PM_HeaderMargin) + style.pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+}
+
+void SizeColumns(QTreeWidget& tree) {
+  const QFontMetrics metrics = tree.fontMetrics();
+  const int margin = CellMargin(tree);
+  tree.setColumnWidth(0, metrics.horizontalAdvance(kLongestLabel) + kIconSide + 2 * margin);
+  for (int column = 1; column < kColumnCount; ++column) {
+    const int text = std::max(metrics.horizontalAdvance(kWidestNumber),
+                              metrics.horizontalAdvance(tree.headerItem()->text(column)));
+    tree.setColumnWidth(column, text + margin);
+  }
+  // Every column fits without scrolling sideways.
+  tree.setMinimumWidth(tree.header()->length() + tree.verticalScrollBar()->sizeHint().width() + 2 * tree.frameWidth());
+}
+
+}  // namespace
+
+StatPanelsWidget::StatPanelsWidget(Planner& planner, InfoPanelWidget& info, QWidget* parent)
+    : QGroupBox("Stats", parent), planner_(planner), info_(info) {
+  setObjectName("StatBox");
+  for (StatState state : {StatState::OverCap, StatState::UnderCap, StatState::AtCap, StatState::NotCompared})
+    stateIcons_[IndexOf(state)] = PaintStateIcon(state);
+  auto* layout = new QVBoxLayout(this);
+  for (const ListSpec& spec : kLists) {
+    QTreeWidget* tree = BuildList(spec.list, spec.objectName);
+    lists_[IndexOf(spec.list)] = tree;
+    layout->addWidget(tree, spec.stretch);
+    tree->setHidden(spec.list == StatList::HoldAllStats);
+  }
+  effected_ = new QCheckBox("Show All ToA/PvE/Other Stats", this);
+  effected_->setObjectName("Effected");
+  connect(effected_, &QCheckBox::clicked, this, &StatPanelsWidget::ShowAllOthers);  // the user's clicks only
+  layout->addWidget(effected_);
+  Refresh();
+}
+
+QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) {
+  auto* tree = new QTreeWidget(this);
+  tree->setObjectName(objectName);
+  tree->setColumnCount(kColumnCount);
+  tree->setHeaderLabels({platform::ToQString(StatListTitle(list)), "Now", "Cap", "+/-"});
+  for (int column = 1; column < kColumnCount; ++column)
+    tree->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+  tree->setRootIsDecorated(false);
+  tree->setUniformRowHeights(true);
+  tree->setAllColumnsShowFocus(true);
+  tree->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree->setIconSize(QSize(kIconSide, kIconSide));
+  tree->setMouseTracking(true);  // for the report on hover
+  tree->header()->setStretchLastSection(false);
+  tree->header()->setSectionsMovable(false);
+  SizeColumns(*tree);
+  connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) { ShowContributors(row); });
+  connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) { ShowContributors(row); });
+  connect(tree, &QTreeWidget::itemEntered, this, [this](QTreeWidgetItem* row) {
+    if (planner_.settings.Hover) ShowContributors(row);
+  });
+  return tree;
+}
+
+QTreeWidget& StatPanelsWidget::List(StatList list) const { return *lists_[IndexOf(list)]; }
+
+void StatPanelsWidget::Refresh() {
+  QTreeWidget& others = List(StatList::Others);
+  const int top = others.indexAt(QPoint(0, 0)).row();
+  for (int list = 0; list < kStatListCount; ++list) Fill(static_cast<StatList>(list));
+  if (QTreeWidgetItem* row = others.topLevelItem(top)) others.scrollToItem(row, QAbstractItemView::PositionAtTop);
+}
+
+void StatPanelsWidget::Fill(StatList list) {
+  QTreeWidget& tree = List(list);
+  const QSignalBlocker quiet(&tree);  // emptying the list selects nothing the user chose
+  tree.clear();
+  QList<QTreeWidgetItem*> rows;
+  for (const PanelRow& row : planner_.recalculation.Panels()[IndexOf(list)])
+    rows << MakeRow(row, stateIcons_[IndexOf(row.state)]);
+  tree.addTopLevelItems(rows);
+}
+
+void StatPanelsWidget::ShowAllOthers(bool shown) {
+  planner_.recalculation.ShowAllOthers(shown);
+  Refresh();
+  List(StatList::Others).scrollToTop();
+  emit modelChanged();
+}
+
+void StatPanelsWidget::ShowContributors(const QTreeWidgetItem* row) {
+  const Configuration* configuration = planner_.model.Current();
+  if (!row || !configuration || planner_.workflow.Status() <= davoruzivi::TemplateStatus::New) return;
+  const std::string label = row->data(0, kLabelRole).toByteArray().toStdString();
+  const std::vector<std::string> captions = SlotCaptions(*configuration);
+  const auto report = BuildContributorReport(label, planner_.model, planner_.vault, *configuration,
+                                             planner_.recalculation.Result(), captions);
+  if (report) info_.Show(report->title, report->lines);
+}
+
+std::vector<std::string> StatPanelsWidget::SlotCaptions(const Configuration& configuration) const {
+  if (subWindowOpen_) {
+    const auto names = LoaderSlotNames();
+    return {names.begin(), names.end()};
+  }
+  const auto captions = SlotButtonCaptions(planner_.model, planner_.vault, configuration);
+  return {captions.begin(), captions.end()};
+}
+
+}  // namespace davoruzivi::ui

@@ -1,0 +1,62 @@
+#pragma once
+// The "Stats" box of the main window (StatBox): the stat lists RegStats,
+// Resists, RegStatCaps, Skills and Others, the hidden HoldAllStats, and the
+// check box Effected. The lists draw the last recalculation's panels; a stat
+// row that is clicked, selected or hovered shows the items behind that stat in
+// the information panel.
+
+#include <QGroupBox>
+#include <QIcon>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "stats/stat_panels.h"
+
+class QCheckBox;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace davoruzivi {
+struct Configuration;
+}
+
+namespace davoruzivi::ui {
+
+class InfoPanelWidget;
+class Planner;
+
+class StatPanelsWidget final : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  StatPanelsWidget(Planner& planner, InfoPanelWidget& info, QWidget* parent = nullptr);
+
+  // Refills the lists from the last recalculation; the row at the top of
+  // Others stays at the top.
+  void Refresh();
+  // While a sub-window is open, the contributor report names the slots as the
+  // vault loader's slot list does instead of by the slot buttons' captions.
+  void SetSubWindowOpen(bool open) { subWindowOpen_ = open; }
+
+ signals:
+  // The template changed through this box ("Show All ToA/PvE/Other Stats").
+  void modelChanged();
+
+ private:
+  QTreeWidget* BuildList(StatList list, const char* objectName);
+  QTreeWidget& List(StatList list) const;
+  void Fill(StatList list);
+  void ShowAllOthers(bool shown);
+  void ShowContributors(const QTreeWidgetItem* row);
+  std::vector<std::string> SlotCaptions(const Configuration& configuration) const;
+
+  Planner& planner_;
+  InfoPanelWidget& info_;
+  std::array<QIcon, 4> stateIcons_;  // by StatState
+  std::array<QTreeWidget*, kStatListCount> lists_{};
+  QCheckBox* effected_ = nullptr;
+  bool subWindowOpen_ = false;
+};
+
+}  // namespace davoruzivi::ui
