@@ -37,6 +37,19 @@ std::string EquipmentPage::SlotHeading() const {
   return std::string(SlotBaseName(CurrentSlot())) + " Slot Selections :";
 }
 
+int StartingSlotOf(ItemWindow window, int currentSlot) {
+  switch (window) {
+    case ItemWindow::InlineEditor: return currentSlot == slot::Mythirians ? slot::Jewel : currentSlot;
+    case ItemWindow::SpellcraftCalculator:
+      return currentSlot < slot::Chest || currentSlot == slot::Mythirians ? slot::Chest : currentSlot;
+    default: return currentSlot;
+  }
+}
+
+void EquipmentPage::PrepareFor(ItemWindow window) {
+  SelectSlot(StartingSlotOf(window, CurrentSlot()), PageOrigin::OtherControl);
+}
+
 void EquipmentPage::SelectSlot(int equipmentSlot, PageOrigin origin) {
   if (equipmentSlot == CurrentSlot()) return;
   ShowSlot(equipmentSlot, origin);

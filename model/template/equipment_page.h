@@ -20,6 +20,14 @@ enum class PageOrigin { SlotButtons, List, PageRefresh, OtherControl };
 
 inline constexpr std::string_view kNoItemSelected = "No Item Selected";
 
+// The item windows that dock over the main window's tabs (OpenEditor).
+enum class ItemWindow { None = 0, VaultLoader = 1, InlineEditor = 2, SpellcraftCalculator = 3 };
+
+// The slot an item window starts on: the inline editor cannot make a
+// Mythirian, so it starts on slot 0; the spellcraft calculator makes armour
+// and weapons, so from a jewellery slot or the Mythirian it starts on the chest.
+int StartingSlotOf(ItemWindow window, int currentSlot);
+
 class EquipmentPage {
  public:
   EquipmentPage(TemplateWorkflow& workflow, const MasterVault& vault);
@@ -35,6 +43,8 @@ class EquipmentPage {
   // Moves the list selection one entry up or down (Shift and the mouse wheel);
   // false when it is at the end already.
   bool MoveSelection(int step);
+  // Selects the slot an item window starts on, before it is docked.
+  void PrepareFor(ItemWindow window);
   // Brings every button caption up to date and shows the current slot again,
   // keeping the weapons choice.
   void RefreshAllSlots();

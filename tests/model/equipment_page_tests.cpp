@@ -85,5 +85,14 @@ TEST_F(EquipmentPageTest, SlotButtonsChooseTheWeaponsAndTheRefreshOnlyCaptions) 
   EXPECT_EQ(model_.Configurations[0].Slots[slot::Head], "e0") << "showing the slot stores the empty entry";
 }
 
+TEST(ItemWindows, StartOnASlotTheyCanFill) {
+  EXPECT_EQ(StartingSlotOf(ItemWindow::InlineEditor, slot::Mythirians), slot::Jewel);
+  EXPECT_EQ(StartingSlotOf(ItemWindow::InlineEditor, slot::Ring2), slot::Ring2);
+  EXPECT_EQ(StartingSlotOf(ItemWindow::SpellcraftCalculator, slot::Wrist2), slot::Chest);
+  EXPECT_EQ(StartingSlotOf(ItemWindow::SpellcraftCalculator, slot::Mythirians), slot::Chest);
+  EXPECT_EQ(StartingSlotOf(ItemWindow::SpellcraftCalculator, slot::Ranged), slot::Ranged);
+  EXPECT_EQ(StartingSlotOf(ItemWindow::VaultLoader, slot::Mythirians), slot::Mythirians);
+}
+
 }  // namespace
 }  // namespace davoruzivi

@@ -22,15 +22,17 @@
 namespace davoruzivi::ui {
 namespace {
 
-// The add buttons and the sub-window each of them opens.
+// The add buttons and the item window each of them opens.
 struct AddButtonSpec {
   const char* caption;
   const char* objectName;
   const char* window;
+  ItemWindow opens;
 };
-constexpr AddButtonSpec kAddButtons[] = {{"The Master &Vault", "VaultAdd", "vault loader"},
-                                         {"Via &Manual Entry", "InlineAdd", "inline editor"},
-                                         {"&Spellcraft Calculator", "CraftAdd", "spellcraft calculator"}};
+constexpr AddButtonSpec kAddButtons[] = {
+    {"The Master &Vault", "VaultAdd", "vault loader", ItemWindow::VaultLoader},
+    {"Via &Manual Entry", "InlineAdd", "inline editor", ItemWindow::InlineEditor},
+    {"&Spellcraft Calculator", "CraftAdd", "spellcraft calculator", ItemWindow::SpellcraftCalculator}};
 
 // A model caption as a button shows it: an "&" in an item's name is no shortcut.
 QString ButtonText(const std::string& caption) { return platform::ToQString(caption).replace('&', "&&"); }
@@ -124,16 +126,27 @@ QWidget* EquipmentPageWidget::BuildListSide() {
 QWidget* EquipmentPageWidget::BuildAddGroup() {
   auto* group = new QGroupBox("Add Items from...");
   auto* layout = new QVBoxLayout(group);
-  for (const AddButtonSpec& spec : kAddButtons) {
+  for (std::size_t i = 0; i < std::size(kAddButtons); ++i) {
+    const AddButtonSpec& spec = kAddButtons[i];
     auto* button = new QPushButton(spec.caption, group);
     button->setObjectName(spec.objectName);
-    button->setEnabled(false);
-    const QString hint = QString("Opens the %1, which is not available yet.").arg(spec.window);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
+    connect(button, &QPushButton::clicked, this, [this, window = spec.opens] { emit itemWindowRequested(window); });
+    addButtons_[i] = button;
     layout->addWidget(button);
+    SetItemWindowAvailable(spec.opens, false);
   }
   return group;
+}
+
+void EquipmentPageWidget::SetItemWindowAvailable(ItemWindow window, bool available) {
+  for (std::size_t i = 0; i < std::size(kAddButtons); ++i) {
+    if (kAddButtons[i].opens != window) continue;
+    const QString hint = available ? QString("Opens the %1.").arg(kAddButtons[i].window)
+                                   : QString("Opens the %1, which is not available yet.").arg(kAddButtons[i].window);
+    addButtons_[i]->setEnabled(available);
+    addButtons_[i]->setToolTip(hint);
+    addButtons_[i]->setStatusTip(hint);
+  }
 }
 
 void EquipmentPageWidget::Refresh() {

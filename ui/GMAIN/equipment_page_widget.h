@@ -6,10 +6,14 @@
 // wheel turns to it; what they do is the page's business.
 
 #include <QWidget>
+#include <array>
+
+#include "template/equipment_page.h"
 
 class QButtonGroup;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QWheelEvent;
 
 namespace davoruzivi::ui {
@@ -30,8 +34,12 @@ class EquipmentPageWidget final : public QWidget {
   // slot is shown again. The weapons choice is stored again, which
   // recalculates, so it ends with modelChanged().
   void RefreshAllSlots();
+  // An add button is on only while its item window exists.
+  void SetItemWindowAvailable(ItemWindow window, bool available);
 
  signals:
+  // An "Add Items from..." button was pressed.
+  void itemWindowRequested(davoruzivi::ItemWindow window);
   // The template changed through this page; every page should refresh.
   void modelChanged();
 
@@ -56,6 +64,7 @@ class EquipmentPageWidget final : public QWidget {
   QButtonGroup* slotButtons_;   // EquipSlots
   QLabel* heading_ = nullptr;   // SlotName
   QListWidget* list_ = nullptr; // EquipList
+  std::array<QPushButton*, 3> addButtons_{};
   int rowAtPress_ = -1;         // the list's current row when the mouse went down
 };
 

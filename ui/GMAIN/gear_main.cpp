@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "GMAIN/docked_editor.h"
 #include "GMAIN/equipment_page_widget.h"
 #include "GMAIN/info_panel_widget.h"
 #include "GMAIN/planner.h"
@@ -70,6 +71,8 @@ constexpr FileCommandSpec kFileCommands[] = {
     {"Save as", "FileSaveAs", "Save the template under another name", "Save Template &as", "Saveas1", "Ctrl+A"},
 };
 constexpr FileCommand kFileMenuOrder[] = {kNew, kLoad, kSave, kSaveAs, kImport};
+
+std::size_t ItemWindowIndex(ItemWindow window) { return static_cast<std::size_t>(window) - 1; }
 
 struct TabSpec {
   const char* caption;
@@ -470,6 +473,7 @@ QWidget* GearMain::BuildStatsColumn() {
 
 void GearMain::WireModelRefreshes() {
   connect(equipment_, &EquipmentPageWidget::modelChanged, this, &GearMain::RefreshAll);
+  connect(equipment_, &EquipmentPageWidget::itemWindowRequested, this, &GearMain::OpenItemWindow);
   connect(specEditor_, &SpecEditorWidget::modelChanged, this, &GearMain::RefreshAll);
   connect(report_, &ReportPageWidget::modelChanged, this, &GearMain::RefreshAll);
   connect(stats_, &StatPanelsWidget::modelChanged, this, &GearMain::RefreshAll);
@@ -577,6 +581,38 @@ void GearMain::ShowHelpTopic(int topic) {
   help_->show();
 }
 
+void GearMain::ProvideItemWindow(ItemWindow window, ItemWindowMaker maker) {
+  const bool available = static_cast<bool>(maker);
+  itemWindowMakers_[ItemWindowIndex(window)] = std::move(maker);
+  equipment_->SetItemWindowAvailable(window, available);
+}
+
+void GearMain::OpenItemWindow(ItemWindow window) {
+  const std::size_t index = ItemWindowIndex(window);
+  if (SubWindowOpen() || !itemWindowMakers_[index]) return;
+  planner_.page.PrepareFor(window);
+  DockedEditor*& editor = itemWindows_[index];
+  if (!editor) {
+    editor = itemWindowMakers_[index]();
+    centre_->addWidget(editor);
+    connect(editor, &DockedEditor::finished, this, &GearMain::CloseItemWindow);
+  }
+  openEditor_ = window;
+  stats_->SetSubWindowOpen(true);
+  centre_->setCurrentWidget(editor);
+  RefreshAll();
+}
+
+void GearMain::CloseItemWindow() {
+  if (!SubWindowOpen()) return;
+  openEditor_ = ItemWindow::None;
+  stats_->SetSubWindowOpen(false);
+  centre_->setCurrentWidget(tabs_);
+  // What the window equipped shows on the page, and the totals follow.
+  equipment_->RefreshAllSlots();
+  RefreshAll();
+}
+
 void GearMain::OpenSalvageCalculator() {
   SalvageDialog salvage(this);
   salvage.SetHoverFocus(planner_.settings.Hover);
@@ -600,7 +636,12 @@ bool GearMain::CanClose() {
 }
 
 void GearMain::closeEvent(QCloseEvent* event) {
-  if (SubWindowOpen() || !CanClose()) {
+  if (SubWindowOpen()) {
+    itemWindows_[ItemWindowIndex(openEditor_)]->Done();
+    event->ignore();
+    return;
+  }
+  if (!CanClose()) {
     event->ignore();
     return;
   }

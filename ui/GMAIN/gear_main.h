@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+
+#include "template/equipment_page.h"
 
 class QAction;
 class QComboBox;
@@ -24,6 +27,7 @@ class QToolBar;
 
 namespace davoruzivi::ui {
 
+class DockedEditor;
 class EquipmentPageWidget;
 class InfoPanelWidget;
 class LinkTextView;
@@ -52,8 +56,17 @@ class GearMain final : public QMainWindow {
   SplashScreen& Splash() const { return *splash_; }
   // Brings every control up to date with the model.
   void RefreshAll();
-  // Whether a sub-window is shown in the tab area's place (OpenEditor).
-  bool SubWindowOpen() const { return openEditor_ != 0; }
+  // Whether an item window is docked in the tab area's place (OpenEditor).
+  bool SubWindowOpen() const { return openEditor_ != ItemWindow::None; }
+  ItemWindow OpenEditor() const { return openEditor_; }
+
+  // Makes an item window available: its add button comes on, and the window
+  // is made on first use and kept for the rest of the session.
+  using ItemWindowMaker = std::function<DockedEditor*()>;
+  void ProvideItemWindow(ItemWindow window, ItemWindowMaker maker);
+  // The add buttons' command: selects the window's starting slot, then docks
+  // it over the tabs and turns the template commands off until its "&Done".
+  void OpenItemWindow(ItemWindow window);
 
  signals:
   // The first show has finished: the vault is loaded and the window enabled.
@@ -94,6 +107,7 @@ class GearMain final : public QMainWindow {
   void ChooseRecent(int n);
   void TabChanged(int index);
   void ShowHelpTopic(int topic);
+  void CloseItemWindow();
   void OpenSalvageCalculator();
   void RegisterFileTypes();
   bool CanClose();
@@ -111,7 +125,9 @@ class GearMain final : public QMainWindow {
   QStringList arguments_;
   std::unique_ptr<SplashScreen> splash_;
   QString startupFile_;
-  int openEditor_ = 0;
+  ItemWindow openEditor_ = ItemWindow::None;
+  std::array<ItemWindowMaker, 3> itemWindowMakers_;
+  std::array<DockedEditor*, 3> itemWindows_{};
   bool shownOnce_ = false;
   bool refreshing_ = false;
 
