@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   ui::GearMain gearMain(planner, {programFolder, MasterVaultPathIn(programFolder)}, arguments);
   messages.SetParent(&gearMain);
   planner.StartWithSettings();
-  questions.Dialog().SetHoverFocus(planner.settings.Hover);
+  questions.FollowHoverOption([&planner] { return planner.settings.Hover; });
   QObject::connect(&gearMain, &ui::GearMain::startupFailed, &application,
                    [](int exitCode) { QCoreApplication::exit(exitCode); });
   gearMain.show();

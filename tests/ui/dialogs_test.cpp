@@ -143,7 +143,7 @@ class DialogsTest : public QObject {
     ClickCharacter(view, text.indexOf("www") + 3);
     QCOMPARE(opener.opened, std::vector<std::string>{"www.b.example"});
     QVERIFY(view.isReadOnly());
-    QCOMPARE(view.lineWrapMode(), QTextEdit::NoWrap);
+    QCOMPARE(view.lineWrapMode(), QTextEdit::WidgetWidth);
     QCOMPARE(view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   }
 

@@ -111,6 +111,7 @@ int QtConfirmationDialog::Ask(const platform::Question& question) {
   using platform::ToQString;
   dialog_.Setup(ToQString(question.message), ToQString(question.caption), ToQString(question.fourth),
                 ToQString(question.third), ToQString(question.second), ToQString(question.first));
+  if (hoverOn_) dialog_.SetHoverFocus(hoverOn_());
   return dialog_.exec();
 }
 

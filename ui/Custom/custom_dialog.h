@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "platform/confirmation_dialog.h"
 
@@ -65,9 +66,13 @@ class QtConfirmationDialog final : public platform::ConfirmationDialog {
   int Ask(const platform::Question& question) override;
 
   CustomDialog& Dialog() { return dialog_; }
+  // Where the hover-focus option is read each time a question is asked, so
+  // that a change in the Options menu holds for the next question.
+  void FollowHoverOption(std::function<bool()> hoverOn) { hoverOn_ = std::move(hoverOn); }
 
  private:
   CustomDialog dialog_;
+  std::function<bool()> hoverOn_;
 };
 
 }  // namespace davoruzivi::ui

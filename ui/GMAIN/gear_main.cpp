@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -277,12 +278,15 @@ void GearMain::BuildOptionsMenu() {
                                 [this](bool on) { planner_.settings.WSlot = on; });
   disableHover_ = checkItem("Disable Mouse &Hover Switching", "DisableHover1", "Ctrl+W",
                             [this](bool on) { planner_.settings.Hover = !on; });
-  QAction* registerFiles = AddAction(options, "&Register Kitwright Files", "RegisterKitwrightFiles1",
-                                     QKeySequence("Ctrl+Alt+R"));
+  // The menu item stays hidden and off; its shortcut alone reaches the command,
+  // for a build that is run from where it was built rather than installed.
+  QAction* registerFiles = AddAction(options, "&Register Kitwright Files", "RegisterKitwrightFiles1");
   Hint(registerFiles, "This option associates Kitwright's files with the program");
   registerFiles->setVisible(false);
   registerFiles->setEnabled(false);
-  connect(registerFiles, &QAction::triggered, this, &GearMain::RegisterFileTypes);
+  auto* registerShortcut = new QShortcut(QKeySequence("Ctrl+Alt+R"), this);
+  registerShortcut->setObjectName("RegisterKitwrightFilesShortcut");
+  connect(registerShortcut, &QShortcut::activated, this, &GearMain::RegisterFileTypes);
 }
 
 void GearMain::BuildHelpMenu() {
@@ -467,6 +471,7 @@ QWidget* GearMain::BuildStatsColumn() {
   column->addWidget(info_);
   column->setStretchFactor(0, 3);
   column->setStretchFactor(1, 2);
+  column->setSizes({660, 260});  // the item reports are long: give them room from the start
   column->setMinimumWidth(300);
   return column;
 }

@@ -49,7 +49,9 @@ LinkTextView::LinkTextView(platform::WebOpener& opener, QWidget* parent) : QText
   setReadOnly(true);
   // Selectable text, and the pointing hand over links; the click itself is handled below.
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
-  setLineWrapMode(QTextEdit::NoWrap);
+  // With a vertical scroll bar only, unwrapped paragraphs would be cut off at
+  // the right edge: the help texts are paragraphs, so they wrap at the width.
+  setLineWrapMode(QTextEdit::WidgetWidth);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
