@@ -10,7 +10,7 @@ QString KeyOf(std::string_view name) { return QString::fromLatin1(name.data(), s
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "DavoruzivI", "DavoruzivI")) {}
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "DavoruzivI", "DavoruzivI")) {}
 
 QtSettingsStore::QtSettingsStore(const QString& fileName)
     : settings_(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}
