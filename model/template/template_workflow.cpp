@@ -20,6 +20,8 @@ constexpr std::string_view kSaveFirstBeforeNew =
     "Changes have been made, do you wish to save before starting a new character?";
 constexpr std::string_view kSaveFirstBeforeLoad =
     "Changes have been made, do you wish to save before loading a new character?";
+constexpr std::string_view kSaveFirstBeforeClose =
+    "Changes have been made, do you wish to save before exiting Kitwright?";
 constexpr std::string_view kTemplateFilter = "Kitwright Templates (*.kwt, *.kwc, *.kwy)|*.kwt;*.kwc;*.kwy";
 constexpr std::string_view kSaveFilter = "Kitwright Template (*.kwt)|*.kwt";
 constexpr std::string_view kFileNotFound = "File not found...";
@@ -121,6 +123,13 @@ TemplateWorkflow::Proceed TemplateWorkflow::AskToSaveFirst(std::string_view mess
   if (answer == kGoOnAnswer) return Proceed::Yes;
   const bool saved = (answer == kSaveAnswer || answer == kSaveAsAnswer) && status_ == TemplateStatus::Saved;
   return saved ? Proceed::Yes : Proceed::No;
+}
+
+bool TemplateWorkflow::ConfirmClose() {
+  if (status_ != TemplateStatus::Modified) return true;
+  if (AskToSaveFirst(kSaveFirstBeforeClose, "&Quit") == Proceed::No) return false;
+  status_ = TemplateStatus::Saved;  // given up or written: nothing is left to save
+  return true;
 }
 
 void TemplateWorkflow::NewTemplate() {

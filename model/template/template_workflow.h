@@ -64,6 +64,10 @@ class TemplateWorkflow {
   bool SaveAs();
   // A recent templates entry (1..5) was chosen.
   void ChooseRecent(int n);
+  // The program is about to end: unsaved changes are saved, saved under
+  // another name or given up, as the user answers. False keeps the program
+  // open (the user cancelled, or a save was cancelled or failed).
+  bool ConfirmClose();
 
   // ---- configurations
   void SelectConfiguration(int index, bool listClicked = false);

@@ -93,8 +93,6 @@ constexpr const char* kSortingCaptions[] = {"Name",       "Utility",    "ToA Uti
 constexpr const char* kWeaponChoices[] = {"<Choose Weapons Equipped>", "Right and Left Hands", "Two Handed",
                                           "Ranged / Instrument"};
 
-constexpr std::string_view kCloseQuestion =
-    "Changes have been made, do you wish to save before exiting Kitwright?";
 constexpr std::string_view kRegisteredCaption = "Files Registered";
 
 // The hint of a control: its tooltip and the status bar's text while the mouse is over it.
@@ -630,14 +628,9 @@ void GearMain::RegisterFileTypes() {
 }
 
 bool GearMain::CanClose() {
-  if (planner_.workflow.Status() != TemplateStatus::Modified) return true;
-  const int answer = planner_.services.questions.Ask(
-      {std::string(kCloseQuestion), "Save Character First?", "&Save", "&Quit", "&Cancel", "Save &As..."});
-  if (answer == 1) planner_.workflow.Save();
-  if (answer == 2) planner_.workflow.SetStatus(TemplateStatus::Saved);
-  if (answer == 4) planner_.workflow.SaveAs();
+  const bool closing = planner_.workflow.ConfirmClose();
   RefreshAll();
-  return answer != 3 && planner_.workflow.Status() == TemplateStatus::Saved;
+  return closing;
 }
 
 void GearMain::closeEvent(QCloseEvent* event) {
