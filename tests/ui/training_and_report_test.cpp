@@ -80,7 +80,7 @@ QString ExpectedView(Run& run) {
 
 }  // namespace
 
-class SpecReportTest : public QObject {
+class TrainingAndReportTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -240,5 +240,5 @@ class SpecReportTest : public QObject {
   }
 };
 
-QTEST_MAIN(SpecReportTest)
-#include "spec_report_test.moc"
+QTEST_MAIN(TrainingAndReportTest)
+#include "training_and_report_test.moc"
