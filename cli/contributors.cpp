@@ -20,9 +20,10 @@ class Contributors final : public Command {
     TemplateSession session(context);
     const Configuration* configuration = nullptr;
     if (const int code = session.OpenConfiguration(args[0], config, configuration)) return code;
-    const StatResult result = CalcStats(session.Model(), session.Vault(), session.Workflow().Class(), *configuration);
+    const AppliedClass& applied = session.Workflow().Class();
+    const StatResult result = CalcStats(session.Model(), session.Vault(), applied, *configuration);
     const auto captions = SlotButtonCaptions(session.Model(), session.Vault(), *configuration);
-    const auto report = BuildContributorReport(Utf8ToCp1252(args[1]), session.Model(), session.Vault(),
+    const auto report = BuildContributorReport(Utf8ToCp1252(args[1]), session.Model(), session.Vault(), applied,
                                                *configuration, result, captions);
     if (!report) return kExitSuccess;
     WriteDataLine(context.out, report->title);

@@ -33,6 +33,8 @@ class PresetFileDialogs final : public platform::FileDialogs {
  public:
   std::optional<std::filesystem::path> Open(const platform::FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::filesystem::path> Save(const platform::FileDialogRequest&) override { return saveAs; }
+  // The command names the file it writes, so no folder is offered.
+  std::filesystem::path DocumentsFolder() const override { return {}; }
 
   std::optional<std::filesystem::path> saveAs;
 };

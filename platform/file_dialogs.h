@@ -24,6 +24,9 @@ class FileDialogs {
   // The chosen file, or nothing when the user cancelled.
   virtual std::optional<std::filesystem::path> Open(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> Save(const FileDialogRequest& request) = 0;
+  // Where the user keeps documents: the folder a save dialog starts in when
+  // there is no file of the user's to start from.
+  virtual std::filesystem::path DocumentsFolder() const = 0;
 };
 
 }  // namespace davoruzivi::platform

@@ -22,6 +22,20 @@ std::string QueryEncoded(std::string_view text, bool blankAsPlus) {
   return encoded;
 }
 
+std::string HomePageAddress(const std::filesystem::path& programFolder) {
+  const std::string path =
+      std::filesystem::absolute(programFolder / std::filesystem::path(kReadmeBesideProgram)).lexically_normal().generic_string();
+  // The folder separators stay; every name is encoded as a search word is, blanks as "%20".
+  std::string address = "file://";
+  for (std::size_t start = 0;;) {
+    const std::size_t slash = path.find('/', start);
+    address += QueryEncoded(std::string_view(path).substr(start, slash - start), false);
+    if (slash == std::string::npos) return address;
+    address += '/';
+    start = slash + 1;
+  }
+}
+
 std::string WebSearchAddress(std::string_view text) {
   return std::string(kWebSearchSite) + "/search?hl=en&q=" + QueryEncoded(text, true);
 }

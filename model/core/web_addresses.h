@@ -2,20 +2,29 @@
 // The web addresses the planner opens or names, kept in one place, and the
 // encoding of search words put into an address.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace davoruzivi::web {
 
-// The program's home page, where it can be downloaded.
+// Where the report's download line sends its readers.
 inline constexpr std::string_view kHomePage = "https://davoruzivi.example.net/";
+// The program's own pages are its README, kept with the documentation beside
+// the program: share/doc/davoruzivi/ next to the program's bin/ folder, both
+// in the build tree and in an installed copy.
+inline constexpr std::string_view kReadmeBesideProgram = "../share/doc/davoruzivi/README.md";
 // The game's news site, discussion forum and page on classes and races.
-inline constexpr std::string_view kNewsSite = "https://camelotherald.example.com/";
-inline constexpr std::string_view kForum = "https://forums.example.com/daoc/";
-inline constexpr std::string_view kClassPage = "https://camelotherald.example.com/classes/";
+inline constexpr std::string_view kNewsSite = "https://www.darkageofcamelot.com/";
+inline constexpr std::string_view kForum = "https://www.reddit.com/r/daoc/";
+inline constexpr std::string_view kClassPage = "https://www.darkageofcamelot.com/";
 // The sites of the item searches: a general web search and a game item database.
-inline constexpr std::string_view kWebSearchSite = "https://www.search.example.com";
-inline constexpr std::string_view kItemDatabaseSite = "https://items.example.com";
+inline constexpr std::string_view kWebSearchSite = "https://www.google.com";
+inline constexpr std::string_view kItemDatabaseSite = "https://camelot.allakhazam.com";
+
+// The address of the README that belongs to the program in `programFolder`,
+// as a file address (every byte of the path that is not plain ASCII encoded).
+std::string HomePageAddress(const std::filesystem::path& programFolder);
 
 // Search words as an address carries them: letters, digits, "-", "." and "_"
 // stay; a blank becomes "+" (or "%20"); every other byte "%" and two hex digits.

@@ -30,31 +30,18 @@ void RecentTemplates::MoveToTop(int n, const std::string& path) {
   settings_.Files[0] = path;
 }
 
-void RecentTemplates::PushOnTop(const std::string& path) { MoveToTop(kRecentTemplateCount, path); }
-
-void RecentTemplates::Loaded(const std::string& path, int recentIndex) {
-  if (recentIndex > 0 && recentIndex <= kRecentTemplateCount) {
-    const std::string chosen = File(recentIndex);  // a copy: the move overwrites the entry
-    MoveToTop(recentIndex, chosen);
-  } else {
-    PushOnTop(path);
-  }
+// The first entry equal to the path moves up; with none equal, the last
+// entry makes room. An equal entry on top stays as it is.
+void RecentTemplates::BringToTop(const std::string& path) {
+  int from = 1;
+  while (from < kRecentTemplateCount && !SamePathIgnoringCase(File(from), path)) ++from;
+  if (from > 1) MoveToTop(from, path);
   Update();
 }
 
-void RecentTemplates::Saved(const std::string& path) {
-  int found = 0;
-  for (int n = 1; n <= kRecentTemplateCount && found == 0; ++n)
-    if (SamePathIgnoringCase(File(n), path)) found = n;
-  if (found == 1) {
-    // already on top
-  } else if (found > 1) {
-    MoveToTop(found, path);
-  } else {
-    PushOnTop(path);
-  }
-  Update();
-}
+void RecentTemplates::Loaded(const std::string& path) { BringToTop(path); }
+
+void RecentTemplates::Saved(const std::string& path) { BringToTop(path); }
 
 void RecentTemplates::Remove(int n) {
   if (n < 1 || n > kRecentTemplateCount) return;

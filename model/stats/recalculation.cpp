@@ -16,9 +16,10 @@ void Recalculation::Run() {
   if (changed_) changed_();
 }
 
+// Which rows show is the user's view of the template, not part of it.
 void Recalculation::ShowAllOthers(bool shown) {
   showAllOthers_ = shown;
-  workflow_.Recalculate();
+  workflow_.Recalculate(TemplateWorkflow::Change::None);
 }
 
 }  // namespace davoruzivi

@@ -68,6 +68,36 @@ void StoreLevels(Configuration& configuration, const RowLevels& levels) {
                  [](int level) { return static_cast<std::uint8_t>(level); });
 }
 
+using SpecLevels = decltype(Configuration::Spec);
+
+// Recount against the levels the configuration held before the command: only
+// a difference from them marks the template modified.
+std::optional<SpecTally> RecountSince(const SpecLevels& before, Configuration& configuration,
+                                      const ClassInfo& classInfo, int row, std::string_view typedText,
+                                      TemplateStatus status) {
+  if (row < 1 || row > kSpecLines) return std::nullopt;
+  if (status != TemplateStatus::Saved && status != TemplateStatus::Modified) return std::nullopt;
+  const std::uint8_t level = configuration.Level;
+  SpecTally tally{CorrectedSpecText(typedText, level), TotalSpecPoints(level, classInfo.SpecPointsPerLevel), 0, 0,
+                  status};
+  const SpecAllowances allowances = AutoTrainAllowance(level, classInfo);
+  RowLevels levels;
+  std::copy(configuration.Spec.begin(), configuration.Spec.end(), levels.begin());
+  int& edited = levels[static_cast<std::size_t>(row - 1)];
+  edited = PositionOf(tally.EditedText, level);
+  for (;;) {
+    tally.Spent = SpentPoints(levels, allowances);
+    tally.Left = tally.Total - tally.Spent;
+    StoreLevels(configuration, levels);
+    if (tally.Left >= 0) {
+      if (configuration.Spec != before) tally.Status = TemplateStatus::Modified;
+      return tally;
+    }
+    if (edited <= 1) return tally;
+    tally.EditedText = std::to_string(--edited);
+  }
+}
+
 }  // namespace
 
 std::uint16_t SpecCost(int n) {
@@ -104,39 +134,21 @@ std::int32_t SpecRowCost(int level, std::uint8_t allowance) {
 
 std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& classInfo, int row,
                                  std::string_view typedText, TemplateStatus status) {
-  if (row < 1 || row > kSpecLines) return std::nullopt;
-  if (status != TemplateStatus::Saved && status != TemplateStatus::Modified) return std::nullopt;
-  const std::uint8_t level = configuration.Level;
-  SpecTally tally{CorrectedSpecText(typedText, level), TotalSpecPoints(level, classInfo.SpecPointsPerLevel), 0, 0,
-                  status};
-  const SpecAllowances allowances = AutoTrainAllowance(level, classInfo);
-  RowLevels levels;
-  std::copy(configuration.Spec.begin(), configuration.Spec.end(), levels.begin());
-  int& edited = levels[static_cast<std::size_t>(row - 1)];
-  edited = PositionOf(tally.EditedText, level);
-  for (;;) {
-    tally.Spent = SpentPoints(levels, allowances);
-    tally.Left = tally.Total - tally.Spent;
-    StoreLevels(configuration, levels);
-    if (tally.Left >= 0) {
-      tally.Status = TemplateStatus::Modified;
-      return tally;
-    }
-    if (edited <= 1) return tally;
-    tally.EditedText = std::to_string(--edited);
-  }
+  const SpecLevels before = configuration.Spec;
+  return RecountSince(before, configuration, classInfo, row, typedText, status);
 }
 
 std::string PointsPerLevelText(double pointsPerLevel) { return FixedText(pointsPerLevel, 1, 1); }
 
 SpecEditorView RespecAndShow(Configuration& configuration, int classIndex, TemplateStatus status, RespecMode mode) {
   const ClassInfo& info = ClassInfoOf(classIndex);
+  const SpecLevels before = configuration.Spec;
   if (mode == RespecMode::Reset) configuration.Spec.fill(1);
   SpecEditorView view;
   view.RowCount = SpecRowCount(classIndex);
   view.Total = TotalSpecPoints(configuration.Level, info.SpecPointsPerLevel);
   view.PointsPerLevel = PointsPerLevelText(info.SpecPointsPerLevel);
-  view.Tally = Recount(configuration, info, 1, std::to_string(configuration.Spec[0]), status);
+  view.Tally = RecountSince(before, configuration, info, 1, std::to_string(configuration.Spec[0]), status);
   return view;
 }
 

@@ -54,8 +54,10 @@ struct SpecTally {
 // becomes "1"; above Level becomes Level; leading zeros go; "0" becomes "1"),
 // stores the row levels into the configuration's Spec and, while the spec
 // costs more than the total, lowers the edited row one level at a time until
-// it fits (status then Modified) or the row is at 1 (status left as it was).
-// The other rows keep their stored levels. Nothing happens otherwise.
+// it fits or the row is at 1. The status becomes Modified only when the spec
+// fits and the stored levels differ from those before the Recount; otherwise
+// it is left as it was. The other rows keep their stored levels. Nothing
+// happens otherwise.
 std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& classInfo, int row,
                                  std::string_view typedText, TemplateStatus status);
 
@@ -65,7 +67,9 @@ std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& 
 std::string PointsPerLevelText(double pointsPerLevel);
 
 // Respec and show: Reset sets all eight lines to 1 first (asking the user is
-// the caller's part); Show keeps the stored levels.
+// the caller's part); Show keeps the stored levels. The tally's status is
+// Modified only when the levels end up other than they were before the call,
+// so showing the tab of a saved template leaves it saved.
 enum class RespecMode { Reset, Show };
 
 struct SpecEditorView {

@@ -76,6 +76,28 @@ std::int32_t Min16(std::int32_t a, std::int32_t b) {
   return std::min(static_cast<std::uint16_t>(a), static_cast<std::uint16_t>(b));
 }
 
+// Bonuses the engine adds to other stats' totals.
+constexpr int kAcuity = 142, kAcuityCap = 143, kMythicalAcuity = 226, kPhysicalDamageReduction = 215;
+constexpr int kPhysicalResists[] = {11, 12, 13};
+// Each even "(Stat+Cap)" mythical bonus from 218 to 244 also counts as the
+// "(Cap Only)" bonus that follows it.
+constexpr int kFirstStatAndCapMythical = 218, kLastStatAndCapMythical = 244;
+// {stat, its "(Stat+Cap)" mythical bonus}
+constexpr std::pair<int, int> kMythicalStatBonuses[] = {{1, 218},  {2, 220},  {3, 222},  {4, 224},  {11, 228},
+                                                        {12, 230}, {13, 232}, {14, 234}, {15, 236}, {16, 242},
+                                                        {17, 238}, {18, 244}, {19, 240}};
+constexpr std::pair<SkillGroup, int> kAllSkillBonuses[] = {
+    {SkillGroup::Melee, 20}, {SkillGroup::Casting, 21}, {SkillGroup::DualWield, 181}, {SkillGroup::Archery, 182}};
+
+bool IsCapOnlyTwin(int stat) {
+  return stat % 2 == 1 && stat > kFirstStatAndCapMythical && stat <= kLastStatAndCapMythical + 1;
+}
+
+// Piety 5 .. Charisma 8 for a class whose acuity goes into one of them; 0 otherwise.
+int AcuityAttributeOf(const AppliedClass& applied) {
+  return applied.Info.AcuityStat == acuity::None ? 0 : 4 + applied.Info.AcuityStat;
+}
+
 // Champion levels below which a Mythirian whose notes name the level does not count.
 constexpr std::pair<std::string_view, int> kChampionRequirements[] = {{"CL6", 6}, {"CL8", 8}, {"CL10", 10}};
 
@@ -97,9 +119,9 @@ class Engine {
     for (int s = 0; s < kEquipmentSlotCount; ++s) AddSlot(s);
     AddOmnicrafterPlan();
     RaiseMythicalResistCaps();
-    for (int k = 218; k <= 244; k += 2) total(k + 1) += total(k);
+    for (int k = kFirstStatAndCapMythical; k <= kLastStatAndCapMythical; k += 2) total(k + 1) += total(k);
     RaiseAttributeCaps();
-    cap(142) += Min16(cap(143), total(143));
+    cap(kAcuity) += Min16(cap(kAcuityCap), total(kAcuityCap));
     AddAcuityToClassAttribute();
     RaisePoolCaps();
     AddMythicalStatBonuses();
@@ -210,7 +232,7 @@ class Engine {
     RaiseResistCap(228, 11);
     RaiseResistCap(230, 12);
     RaiseResistCap(232, 13);
-    for (int resist : {11, 12, 13}) total(resist) += total(215);  // physical damage reduction
+    for (int resist : kPhysicalResists) total(resist) += total(kPhysicalDamageReduction);
     RaiseResistCap(234, 14);
     RaiseResistCap(236, 15);
     RaiseResistCap(242, 16);
@@ -228,11 +250,11 @@ class Engine {
   }
 
   void AddAcuityToClassAttribute() {
-    if (applied_.Info.AcuityStat == acuity::None) return;
-    const int attribute = 4 + applied_.Info.AcuityStat;  // Piety 5 .. Charisma 8
+    const int attribute = AcuityAttributeOf(applied_);
+    if (attribute == 0) return;
     const int attributeCap = attribute + 133;
-    total(attribute) += total(142) + total(226);
-    const std::int32_t raised = Min16(cap(143), total(attributeCap) + total(143));
+    total(attribute) += total(kAcuity) + total(kMythicalAcuity);
+    const std::int32_t raised = Min16(cap(kAcuityCap), total(attributeCap) + total(kAcuityCap));
     cap(227) = 52 - raised;
     cap(attribute) += Min16(cap(227), total(227)) + raised;
   }
@@ -245,27 +267,12 @@ class Engine {
   }
 
   void AddMythicalStatBonuses() {
-    constexpr std::pair<int, int> kBonuses[] = {{1, 218},  {2, 220},  {3, 222},  {4, 224},  {11, 228},
-                                                {12, 230}, {13, 232}, {14, 234}, {15, 236}, {16, 242},
-                                                {17, 238}, {18, 244}, {19, 240}};
-    for (const auto& [stat, mythical] : kBonuses) total(stat) += total(mythical);
-  }
-
-  bool IsCharacterSkill(int stat) const {
-    if ((stat >= 23 && stat <= 27) || (stat >= 185 && stat <= 189)) return true;
-    switch (applied_.Realm) {
-      case realm::Albion: return stat >= 28 && stat <= 53;
-      case realm::Hibernia: return stat >= 65 && stat <= 91;
-      case realm::Midgard: return stat >= 103 && stat <= 125;
-      default: return false;
-    }
+    for (const auto& [stat, mythical] : kMythicalStatBonuses) total(stat) += total(mythical);
   }
 
   void AddSkillBonuses() {
-    constexpr std::pair<SkillGroup, int> kAllSkillBonuses[] = {
-        {SkillGroup::Melee, 20}, {SkillGroup::Casting, 21}, {SkillGroup::DualWield, 181}, {SkillGroup::Archery, 182}};
     for (int stat = 1; stat <= kLastComparedStat; ++stat) {
-      if (!IsCharacterSkill(stat)) continue;
+      if (!IsCharacterSkill(stat, applied_.Realm)) continue;
       total(stat) += configuration_.RealmRank;
       for (const auto& [group, bonus] : kAllSkillBonuses)
         if (IsInSkillGroup(group, stat)) total(stat) += total(bonus);
@@ -293,6 +300,31 @@ class Engine {
 StatResult CalcStats(const Template& model, const MasterVault& vault, const AppliedClass& applied,
                      const Configuration& configuration) {
   return Engine(model, vault, applied, configuration).Run();
+}
+
+bool IsCharacterSkill(int stat, int characterRealm) {
+  if ((stat >= 23 && stat <= 27) || (stat >= 185 && stat <= 189)) return true;
+  switch (characterRealm) {
+    case realm::Albion: return stat >= 28 && stat <= 53;
+    case realm::Hibernia: return stat >= 65 && stat <= 91;
+    case realm::Midgard: return stat >= 103 && stat <= 125;
+    default: return false;
+  }
+}
+
+std::vector<int> BonusesAddedTo(int stat, const AppliedClass& applied) {
+  std::vector<int> bonuses;
+  if (std::find(std::begin(kPhysicalResists), std::end(kPhysicalResists), stat) != std::end(kPhysicalResists))
+    bonuses.push_back(kPhysicalDamageReduction);
+  if (IsCapOnlyTwin(stat)) bonuses.push_back(stat - 1);
+  if (const int attribute = AcuityAttributeOf(applied); attribute != 0 && stat == attribute)
+    bonuses.insert(bonuses.end(), {kAcuity, kMythicalAcuity});
+  for (const auto& [target, mythical] : kMythicalStatBonuses)
+    if (target == stat) bonuses.push_back(mythical);
+  if (IsCharacterSkill(stat, applied.Realm))
+    for (const auto& [group, bonus] : kAllSkillBonuses)
+      if (IsInSkillGroup(group, stat)) bonuses.push_back(bonus);
+  return bonuses;
 }
 
 }  // namespace davoruzivi

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "itemdb/stat_catalogue.h"
 
@@ -32,5 +33,19 @@ struct StatResult {
 // realm rank and all-skill bonuses, and the caps.
 StatResult CalcStats(const Template& model, const MasterVault& vault, const AppliedClass& applied,
                      const Configuration& configuration);
+
+// Whether a stat is a skill of a character of the realm: the skills every
+// character has (23..27 and the Mauler's 185..189) and those of the realm
+// (Albion 28..53, Hibernia 65..91, Midgard 103..125). The realm rank and the
+// all-skill bonuses add to these skills only.
+bool IsCharacterSkill(int stat, int characterRealm);
+
+// The bonuses whose totals the engine adds to a stat's total, in the order it
+// adds them: the mythical physical damage reduction to the crush, slash and
+// thrust resists, a "(Stat+Cap)" mythical bonus to its stat, resist and
+// "(Cap Only)" twin, acuity and mythical acuity to the class's acuity
+// attribute, and the all-skill bonuses to the character's skills of their
+// group. Race resists and the realm rank are not bonuses and are not listed.
+std::vector<int> BonusesAddedTo(int stat, const AppliedClass& applied);
 
 }  // namespace davoruzivi

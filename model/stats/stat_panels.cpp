@@ -55,12 +55,13 @@ std::optional<int> ReportStatOf(std::string_view label) {
   return stat;
 }
 
-// A share of a stat that an all-skill or acuity bonus adds, and the bonuses
-// whose items are listed for it.
+// A block of the report for a bonus that may add to the stat: its effect
+// line (completed by the engine's total of the bonus), its heading, and the
+// bonuses whose items are listed under it.
 struct Share {
-  std::string_view effect;
+  std::string effect;
   int bonus;
-  std::string_view heading;
+  std::string heading;
   std::vector<int> listed;
 };
 
@@ -80,24 +81,57 @@ std::vector<Share> SharesOf(int stat) {
   return shares;
 }
 
+// The block of a bonus the engine folds into the stat, under its catalogue name.
+Share FoldedShare(int bonus) {
+  const std::string name(StatCatalogue().TextOf(bonus));
+  return {name + " effect : +", bonus, "Items Adding to " + name + " :", {bonus}};
+}
+
+bool Holds(std::span<const int> stats, int stat) { return std::find(stats.begin(), stats.end(), stat) != stats.end(); }
+
+// The all-skill and acuity blocks of the stat's kind, always shown, then a
+// block for every further bonus the engine adds to the stat's total, shown
+// when that bonus's total is not zero.
+std::vector<Share> ReportSharesOf(int stat, std::span<const int> added, const StatResult& result) {
+  std::vector<Share> shares = SharesOf(stat);
+  for (int bonus : added) {
+    const bool shown = std::any_of(shares.begin(), shares.end(), [bonus](const Share& s) { return s.bonus == bonus; });
+    if (!shown && result.Totals[static_cast<std::size_t>(bonus)] != 0) shares.push_back(FoldedShare(bonus));
+  }
+  return shares;
+}
+
 class ContributorLines {
  public:
   ContributorLines(const Template& model, const MasterVault& vault, const Configuration& configuration,
                    std::span<const std::string> captions)
       : model_(model), vault_(vault), configuration_(configuration), captions_(captions) {}
 
-  // A line for every slot whose item gives the stat, adding to the total.
-  void AddItemLines(int stat, std::vector<std::string>& lines) {
+  // A line for every slot whose item gives the stat; the sum of their amounts.
+  int AddItemLines(int stat, std::vector<std::string>& lines) const {
+    int sum = 0;
     for (int s = 0; s < kEquipmentSlotCount; ++s) {
       if (!WeaponsChoiceCounts(s, configuration_.WeaponsEquipped)) continue;
       const std::int16_t amount = AmountOf(s, stat);
       if (amount == 0) continue;
       const std::string caption = static_cast<std::size_t>(s) < captions_.size() ? captions_[static_cast<std::size_t>(s)] : "";
       lines.push_back(caption + " : " + std::to_string(amount));
-      total_ = static_cast<std::int16_t>(total_ + amount);
+      sum += amount;
     }
+    return sum;
   }
 
+  // An empty line, the block's effect line and heading, and the item lines of
+  // the bonuses it lists, which only show where the bonus comes from.
+  void AddShareLines(const Share& share, std::int32_t effect, std::vector<std::string>& lines) const {
+    lines.emplace_back();
+    lines.push_back(share.effect + std::to_string(effect));
+    lines.emplace_back();
+    lines.push_back(share.heading);
+    for (int listed : share.listed) AddItemLines(listed, lines);
+  }
+
+  // The running total is 16 bits wide.
   void Add(int amount) { total_ = static_cast<std::int16_t>(total_ + amount); }
   std::int16_t Total() const { return total_; }
 
@@ -127,6 +161,17 @@ class ContributorLines {
   std::span<const std::string> captions_;
   std::int16_t total_ = 0;
 };
+
+// The race's resist on a resist row: an empty line and its effect line, only
+// when it is not zero; the resist, 0 on any other row.
+int AddRaceResistLines(int stat, const Configuration& configuration, std::vector<std::string>& lines) {
+  if (!InRange(stat, kFirstResistStat, kFirstResistStat + kResistCount - 1)) return 0;
+  const int resist = RaceResists(configuration.Race.View())[static_cast<std::size_t>(stat - kFirstResistStat)];
+  if (resist == 0) return 0;
+  lines.emplace_back();
+  lines.push_back("Race Resist Effect : +" + std::to_string(resist));
+  return resist;
+}
 
 }  // namespace
 
@@ -293,25 +338,25 @@ std::span<const std::string_view> LoaderSlotNames() {
 }
 
 std::optional<ContributorReport> BuildContributorReport(std::string_view label, const Template& model,
-                                                        const MasterVault& vault, const Configuration& configuration,
-                                                        const StatResult& result,
+                                                        const MasterVault& vault, const AppliedClass& applied,
+                                                        const Configuration& configuration, const StatResult& result,
                                                         std::span<const std::string> slotCaptions) {
   const auto stat = ReportStatOf(label);
   if (!stat) return std::nullopt;
   ContributorReport report{"Items effecting " + std::string(label), {}};
   ContributorLines items(model, vault, configuration, slotCaptions);
-  items.AddItemLines(*stat, report.lines);
-  for (const Share& share : SharesOf(*stat)) {
-    report.lines.emplace_back();
-    report.lines.push_back(std::string(share.effect) +
-                           std::to_string(result.Totals[static_cast<std::size_t>(share.bonus)]));
-    report.lines.emplace_back();
-    report.lines.emplace_back(share.heading);
-    for (int listed : share.listed) items.AddItemLines(listed, report.lines);
+  items.Add(items.AddItemLines(*stat, report.lines));
+  // The total counts each block by what the engine adds, and only where it adds it.
+  const std::vector<int> added = BonusesAddedTo(*stat, applied);
+  for (const Share& share : ReportSharesOf(*stat, added, result)) {
+    const std::int32_t effect = result.Totals[static_cast<std::size_t>(share.bonus)];
+    items.AddShareLines(share, effect, report.lines);
+    if (Holds(added, share.bonus)) items.Add(effect);
   }
+  items.Add(AddRaceResistLines(*stat, configuration, report.lines));
   if (IsSkill(*stat)) {
     report.lines.emplace_back();
-    items.Add(configuration.RealmRank);
+    if (IsCharacterSkill(*stat, applied.Realm)) items.Add(configuration.RealmRank);
     report.lines.emplace_back();
     report.lines.push_back("Realm Rank Effect : +" + std::to_string(configuration.RealmRank));
   }

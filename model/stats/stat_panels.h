@@ -78,12 +78,17 @@ std::array<std::string, 19> SlotButtonCaptions(const Template& model, const Mast
 // a sub-window is open.
 std::span<const std::string_view> LoaderSlotNames();
 
-// The items that give the stat a row's label names, slot by slot, then the
-// all-skill, acuity and realm rank shares; nothing for a label that names no
-// stat. `slotCaptions` names each equipment slot in the lines.
+// The items that give the stat a row's label names, slot by slot; then the
+// all-skill and acuity blocks of the stat's kind, a block for every further
+// bonus the engine folds into the stat (mythical bonuses), the race resist
+// and the realm rank; and the total, which counts each block by what the
+// engine adds for the class, so that it equals the row's total unless a
+// preview, the omnicrafter's plan or a Mythirian's champion level changes
+// the items (the item lines consider none of them). Nothing for a label that
+// names no stat. `slotCaptions` names each equipment slot in the lines.
 std::optional<ContributorReport> BuildContributorReport(std::string_view label, const Template& model,
-                                                        const MasterVault& vault, const Configuration& configuration,
-                                                        const StatResult& result,
+                                                        const MasterVault& vault, const AppliedClass& applied,
+                                                        const Configuration& configuration, const StatResult& result,
                                                         std::span<const std::string> slotCaptions);
 
 }  // namespace davoruzivi

@@ -81,10 +81,16 @@ void EquipmentPage::ChooseEntry(int entry, PageOrigin origin) {
   if (origin == PageOrigin::PageRefresh) return;
   Configuration* configuration = Current();
   if (!configuration) return;
-  configuration->Slots[static_cast<std::size_t>(s)] = chosen.ref;
-  if (origin != PageOrigin::List && origin != PageOrigin::SlotButtons) return;
-  workflow_.Recalculate();
-  DescribeSlotItem(chosen.ref);
+  // Storing the reference that is stored already is no change; a stale
+  // reference replaced by the empty entry is one. The user's choice always
+  // recalculates and describes the item; another control's only a change.
+  std::string& stored = configuration->Slots[static_cast<std::size_t>(s)];
+  const bool changed = stored != chosen.ref;
+  stored = chosen.ref;
+  const bool byUser = origin == PageOrigin::List || origin == PageOrigin::SlotButtons;
+  if (!byUser && !changed) return;
+  workflow_.Recalculate(TemplateWorkflow::ChangeIf(changed));
+  if (byUser) DescribeSlotItem(chosen.ref);
 }
 
 bool EquipmentPage::MoveSelection(int step) {

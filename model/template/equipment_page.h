@@ -38,7 +38,9 @@ class EquipmentPage {
   // Makes the slot current and shows its list, choosing the entry the
   // configuration names; nothing happens for the slot that is current already.
   void SelectSlot(int equipmentSlot, PageOrigin origin);
-  // The user picked an entry of the list (or moved the selection to it).
+  // The user picked an entry of the list (or moved the selection to it); it
+  // is equipped and the stats recalculated. Only an entry other than the
+  // equipped one marks the template modified. A page refresh stores nothing.
   void ChooseEntry(int entry, PageOrigin origin);
   // Moves the list selection one entry up or down (Shift and the mouse wheel);
   // false when it is at the end already.

@@ -176,7 +176,7 @@ class LegacyTemplateImport {
   bool Run() {
     auto record = Read();
     if (!record) return false;
-    if (load_) workflow_.recent_.Loaded(path_.string(), workflow_.recentIndex_);
+    if (load_) workflow_.recent_.Loaded(path_.string());
     if (record->EffectsTranslated != 1) TranslateLegacyEffects(*record, workflow_.vault_.Vocabularies().Effects.List());
     if (load_) StartTemplate(*record);
     else if (!MayImport(*record)) return false;

@@ -46,6 +46,18 @@ bool Holds(std::string_view text, std::string_view part) { return text.find(part
 
 std::string NameWithoutFolder(const std::filesystem::path& path) { return Utf8ToCp1252(path.filename().string()); }
 
+// Stores a value into a field of a configuration and tells whether that was a
+// change. The field keeps the value in its own form (a text cut to its
+// length), so the comparison is made on that form.
+template <typename Field, typename Value>
+TemplateWorkflow::Change Store(Field& field, const Value& value) {
+  Field stored = field;
+  stored = value;
+  const bool changed = !(stored == field);
+  field = std::move(stored);
+  return TemplateWorkflow::ChangeIf(changed);
+}
+
 }  // namespace
 
 TemplateFileKind TemplateFileKindOf(const std::filesystem::path& path) {
@@ -99,9 +111,9 @@ void TemplateWorkflow::MarkModified() {
   if (status_ == TemplateStatus::New || status_ == TemplateStatus::Saved) status_ = TemplateStatus::Modified;
 }
 
-void TemplateWorkflow::Recalculate() {
+void TemplateWorkflow::Recalculate(Change change) {
   for (const auto& handler : recalculated_) handler();
-  MarkModified();
+  if (change == Change::Made) MarkModified();
 }
 
 void TemplateWorkflow::ResetSpec() {
@@ -170,14 +182,12 @@ std::optional<std::filesystem::path> TemplateWorkflow::ChooseTemplateFile(std::o
 }
 
 bool TemplateWorkflow::Load(std::optional<std::filesystem::path> startupFile) {
-  if (status_ == TemplateStatus::Modified) {
-    if (AskToSaveFirst(kSaveFirstBeforeLoad, "&Load") == Proceed::No) return false;
-    status_ = TemplateStatus::Saved;
-  }
+  if (status_ == TemplateStatus::Modified && AskToSaveFirst(kSaveFirstBeforeLoad, "&Load") == Proceed::No)
+    return false;
+  // Giving up the changes takes effect only once a file is read: a cancelled
+  // or refused choice leaves the template modified, as it was.
   const auto path = ChooseTemplateFile(std::move(startupFile), "Load Template");
-  const bool read = path && OpenFile(*path, TemplateReadMode::Load);
-  recentIndex_ = 0;
-  return read;
+  return path && OpenFile(*path, TemplateReadMode::Load);
 }
 
 bool TemplateWorkflow::Import(std::optional<std::filesystem::path> file) {
@@ -194,9 +204,7 @@ void TemplateWorkflow::ChooseRecent(int n) {
     recent_.Remove(n);
     return;
   }
-  recentIndex_ = n;
   Load(file);
-  recentIndex_ = 0;
 }
 
 bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadMode mode) {
@@ -210,7 +218,7 @@ bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadM
     read = true;
   } else {
     if (load) {
-      recent_.Loaded(path.string(), recentIndex_);
+      recent_.Loaded(path.string());
       status_ = TemplateStatus::Saved;
       StartNewTemplate();
       status_ = TemplateStatus::Saved;
@@ -259,12 +267,40 @@ void TemplateWorkflow::SelectAfterRead() {
   SelectConfiguration(valid ? current : 0);
 }
 
+platform::FileDialogRequest TemplateWorkflow::SaveRequest() const {
+  // A template that was never loaded or saved is offered a name made of its
+  // server type and class, in the user's documents (the program's own folder
+  // may be read-only). A name with a folder is a file that was loaded or
+  // saved: it is offered again where it is, an older template's as ".kwt".
+  platform::FileDialogRequest request{"Save Template", std::string(kSaveFilter), "kwt",
+                                      services_.files.DocumentsFolder(), ProposedFileName("-"),
+                                      /*mustExist=*/false, /*confirmOverwrite=*/true};
+  if (model_.FileName.has_parent_path()) {
+    std::filesystem::path name = model_.FileName.filename();
+    if (TemplateFileKindOf(name) != TemplateFileKind::Template) name.replace_extension(".kwt");
+    request.folder = model_.FileName.parent_path();
+    request.proposedName = NameWithoutFolder(name);
+  }
+  return request;
+}
+
 bool TemplateWorkflow::SaveTo(bool askForName) {
+  // A cancelled or failed save leaves the file name as confirmed as it was: a
+  // name that was only proposed, or could not be written, must not become a
+  // place Save writes to without asking.
+  const std::filesystem::path fileName = model_.FileName;
+  const bool confirmed = model_.FileNameConfirmed;
+  if (ChooseNameAndWrite(askForName)) return true;
+  model_.FileName = fileName;
+  model_.FileNameConfirmed = confirmed;
+  return false;
+}
+
+bool TemplateWorkflow::ChooseNameAndWrite(bool askForName) {
   const std::string lower = LowerCase(model_.FileName.string());
   if (Holds(lower, ".kwy") || Holds(lower, ".kwc") || !Holds(lower, ".kwt")) model_.FileNameConfirmed = false;
   if (askForName || model_.FileName.empty() || !model_.FileNameConfirmed) {
-    const auto chosen = services_.files.Save({"Save Template", std::string(kSaveFilter), "kwt", programFolder_,
-                                              ProposedFileName("-"), /*mustExist=*/false, /*confirmOverwrite=*/true});
+    const auto chosen = services_.files.Save(SaveRequest());
     if (!chosen) return false;
     model_.FileName = TemplateFileName(*chosen);
     model_.FileNameConfirmed = true;
@@ -282,14 +318,7 @@ bool TemplateWorkflow::SaveTo(bool askForName) {
 
 bool TemplateWorkflow::Save() { return SaveTo(false); }
 
-bool TemplateWorkflow::SaveAs() {
-  // A cancelled Save As leaves the file name as confirmed as it was: a name
-  // that was only ever proposed must not become a place Save writes to.
-  const bool wasConfirmed = model_.FileNameConfirmed;
-  const bool saved = SaveTo(true);
-  if (!saved) model_.FileNameConfirmed = wasConfirmed;
-  return saved;
-}
+bool TemplateWorkflow::SaveAs() { return SaveTo(true); }
 
 // ------------------------------------------------------------------ configurations
 
@@ -302,7 +331,7 @@ void TemplateWorkflow::SelectConfiguration(int index, bool listClicked) {
   const auto races = applied_.Races;
   const bool listed = std::find(races.begin(), races.end(), current.Race.View()) != races.end();
   shownRace_ = listed ? current.Race.Str() : std::string();
-  if (listClicked) Recalculate();
+  if (listClicked) Recalculate(Change::None);  // selecting is looking, not changing
 }
 
 void TemplateWorkflow::NewConfiguration() {
@@ -327,6 +356,7 @@ void TemplateWorkflow::CopyConfiguration() {
   Configuration copy = *source;
   copy.Name = name;
   model_.Configurations.push_back(copy);
+  MarkModified();
   SelectConfiguration(static_cast<int>(model_.Configurations.size()) - 1);
 }
 
@@ -337,6 +367,7 @@ void TemplateWorkflow::DeleteConfiguration() {
   if (answer != 1) return;
   const int index = model_.CurrentConfiguration;
   model_.Configurations.erase(model_.Configurations.begin() + index);
+  MarkModified();
   SelectConfiguration(std::min(index, static_cast<int>(model_.Configurations.size()) - 1));
 }
 
@@ -349,14 +380,19 @@ void TemplateWorkflow::RenameConfiguration(std::string_view name) {
     services_.messages.Notify(kEmptyNameMessage);
     return;
   }
-  current->Name = name;
-  if (status_ == TemplateStatus::Saved) status_ = TemplateStatus::Modified;
+  const Change change = Store(current->Name, name);
+  if (change == Change::Made && status_ == TemplateStatus::Saved) status_ = TemplateStatus::Modified;
 }
 
 void TemplateWorkflow::ChangeLevel(int level, bool byUser) {
   Configuration* current = model_.Current();
   if (!current) return;
-  current->Level = static_cast<std::uint8_t>(std::clamp(level, 1, kMaxLevel));
+  const auto chosen = static_cast<std::uint8_t>(std::clamp(level, 1, kMaxLevel));
+  if (chosen == current->Level) {
+    Recalculate(Change::None);
+    return;
+  }
+  current->Level = chosen;
   // Below 50 the champion level box is disabled; only a level the user chose
   // sets it to CL0, so loading or selecting never changes a stored one.
   if (byUser && current->Level < kMaxLevel) current->ChampionLevel = 0;
@@ -365,32 +401,26 @@ void TemplateWorkflow::ChangeLevel(int level, bool byUser) {
 }
 
 void TemplateWorkflow::ChangeChampionLevel(int championLevel) {
-  if (Configuration* current = model_.Current()) {
-    current->ChampionLevel = static_cast<std::uint8_t>(std::clamp(championLevel, 0, 15));
-    Recalculate();
-  }
+  if (Configuration* current = model_.Current())
+    Recalculate(Store(current->ChampionLevel, static_cast<std::uint8_t>(std::clamp(championLevel, 0, 15))));
 }
 
 void TemplateWorkflow::ChangeRealmRank(int realmRank) {
-  if (Configuration* current = model_.Current()) {
-    current->RealmRank = static_cast<std::uint8_t>(std::clamp(realmRank, 0, 12));
-    Recalculate();
-  }
+  if (Configuration* current = model_.Current())
+    Recalculate(Store(current->RealmRank, static_cast<std::uint8_t>(std::clamp(realmRank, 0, 12))));
 }
 
 void TemplateWorkflow::ChangeRace(std::string_view race) {
   if (Configuration* current = model_.Current()) {
-    current->Race = race;
+    const Change change = Store(current->Race, race);
     shownRace_ = current->Race.Str();
-    Recalculate();
+    Recalculate(change);
   }
 }
 
 void TemplateWorkflow::ChangeWeapons(int weapons) {
-  if (Configuration* current = model_.Current()) {
-    current->WeaponsEquipped = static_cast<std::uint8_t>(std::clamp(weapons, 0, 3));
-    Recalculate();
-  }
+  if (Configuration* current = model_.Current())
+    Recalculate(Store(current->WeaponsEquipped, static_cast<std::uint8_t>(std::clamp(weapons, 0, 3))));
 }
 
 void TemplateWorkflow::UnequipAll() {
@@ -399,8 +429,9 @@ void TemplateWorkflow::UnequipAll() {
   const int answer = services_.questions.Ask({"Are you you wish to set all equipment slots to empty?", "Empty Slots?",
                                               "&Empty", "&Cancel", "", ""});
   if (answer != 1) return;
-  current->Slots.fill(std::string(kEmptySlotRef));
-  Recalculate();
+  decltype(current->Slots) empty;
+  empty.fill(std::string(kEmptySlotRef));
+  Recalculate(Store(current->Slots, empty));
 }
 
 void TemplateWorkflow::EditNotes(std::vector<std::string> notes) {

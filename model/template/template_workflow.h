@@ -27,6 +27,7 @@ class ConfirmationDialog;
 class FileDialogs;
 class MessageBox;
 class SettingsStore;
+struct FileDialogRequest;
 }  // namespace platform
 
 struct WorkflowServices {
@@ -46,11 +47,17 @@ class TemplateWorkflow {
   TemplateWorkflow(Template& model, MasterVault& vault, Settings& settings, WorkflowServices services,
                    std::filesystem::path programFolder);
 
-  // Runs after every change that ends in a recalculation (the stat engine and
-  // the stat panels attach here); the template is then marked modified.
+  // Whether a recalculation follows a change of the template or only brings
+  // the views up to date (selecting a configuration, showing a page, storing a
+  // value equal to the one stored).
+  enum class Change { Made, None };
+  static constexpr Change ChangeIf(bool changed) { return changed ? Change::Made : Change::None; }
+
+  // Runs on every recalculation (the stat engine and the stat panels attach here).
   void OnRecalculate(std::function<void()> handler) { recalculated_.push_back(std::move(handler)); }
-  // Recalculate: every change to a configuration or its items ends here.
-  void Recalculate();
+  // Recalculate: every change to a configuration or its items ends here; only
+  // a change that was made marks the template modified.
+  void Recalculate(Change change = Change::Made);
 
   // ---- file commands
   void NewTemplate();
@@ -62,7 +69,7 @@ class TemplateWorkflow {
   // True when the template was written.
   bool Save();
   bool SaveAs();
-  // A recent templates entry (1..5) was chosen.
+  // A recent templates entry (1..5) was chosen: its file is loaded.
   void ChooseRecent(int n);
   // The program is about to end: unsaved changes are saved, saved under
   // another name or given up, as the user answers. False keeps the program
@@ -75,7 +82,8 @@ class TemplateWorkflow {
   void CopyConfiguration();
   void DeleteConfiguration();
 
-  // ---- fields of the current configuration
+  // ---- fields of the current configuration; a value equal to the stored one
+  // changes nothing and only recalculates
   void RenameConfiguration(std::string_view name);
   void ChangeLevel(int level, bool byUser = true);
   void ChangeChampionLevel(int championLevel);
@@ -118,6 +126,8 @@ class TemplateWorkflow {
   bool ReadTemplateInto(const std::filesystem::path& path, TemplateReadMode mode);
   void SelectAfterRead();
   bool SaveTo(bool askForName);
+  bool ChooseNameAndWrite(bool askForName);
+  platform::FileDialogRequest SaveRequest() const;
   void MarkModified();
   void ResetSpec();
   std::string ProposedFileName(std::string_view separator) const;
@@ -133,7 +143,6 @@ class TemplateWorkflow {
   bool startupCaption_ = true;
   AppliedClass applied_;
   std::string shownRace_ = std::string(kNoRace);
-  int recentIndex_ = 0;
 
   friend class LegacyTemplateImport;
 };

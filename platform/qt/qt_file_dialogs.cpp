@@ -1,6 +1,8 @@
 #include "platform/qt/qt_file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "platform/qt/qt_text.h"
@@ -39,6 +41,12 @@ std::optional<std::filesystem::path> QtFileDialogs::Open(const FileDialogRequest
 
 std::optional<std::filesystem::path> QtFileDialogs::Save(const FileDialogRequest& request) {
   return Run(parent_, request, true);
+}
+
+std::filesystem::path QtFileDialogs::DocumentsFolder() const {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  return std::filesystem::path(folder.toStdString());
 }
 
 }  // namespace davoruzivi::platform

@@ -13,6 +13,8 @@ class QtFileDialogs final : public FileDialogs {
   explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   std::optional<std::filesystem::path> Open(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> Save(const FileDialogRequest& request) override;
+  // The desktop's documents folder, or the home folder where it names none.
+  std::filesystem::path DocumentsFolder() const override;
 
  private:
   QPointer<QWidget> parent_;

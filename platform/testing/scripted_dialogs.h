@@ -49,8 +49,10 @@ class ScriptedFileDialogs final : public FileDialogs {
     saved.push_back(request);
     return Next();
   }
+  std::filesystem::path DocumentsFolder() const override { return documents; }
 
   std::deque<std::filesystem::path> choices;
+  std::filesystem::path documents = "/documents";
   std::vector<FileDialogRequest> opened;
   std::vector<FileDialogRequest> saved;
 

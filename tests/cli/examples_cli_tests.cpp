@@ -1,5 +1,6 @@
 // The example templates beside the shipped vault: each loads with that vault,
-// gives back its source text exactly, and has configurations that calculate.
+// gives back its source text exactly, and has configurations that calculate,
+// where every stat row's contributor report adds up to the row's value.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/testing/recording_message_box.h"
 #include "run_cli.h"
+#include "stats/stat_panels.h"
+#include "template/template.h"
 
 namespace {
 
@@ -47,6 +51,46 @@ TEST_P(ExampleTemplate, DumpsToItsSourceTextAndEveryConfigurationCalculates) {
     EXPECT_EQ(stats.err.find("Read past end of vault"), std::string::npos) << stats.err;
   }
 }
+
+// Reads the example with the shipped vault, in process, as the planner's Load does.
+class ExampleContributors : public ExampleTemplate {
+ protected:
+  void SetUp() override {
+    const fs::path examples(DAVORUZIVI_EXAMPLES);
+    ASSERT_TRUE(davoruzivi::LoadMasterVault(examples.parent_path() / "master.kwv", vault_).Ok());
+    ASSERT_EQ(davoruzivi::ReadTemplateFile(examples / (GetParam() + ".kwt"), davoruzivi::TemplateReadMode::Load,
+                                           model_, vault_.Vocabularies(), messages_),
+              davoruzivi::template_read::Ok);
+  }
+
+  davoruzivi::MasterVault vault_;
+  davoruzivi::Template model_;
+  davoruzivi::platform::testing::RecordingMessageBox messages_;
+};
+
+TEST_P(ExampleContributors, EveryShownRowsReportTotalsItsValue) {
+  using namespace davoruzivi;
+  const AppliedClass applied = ApplyClass(model_.ClassIndex);
+  int compared = 0;
+  for (const Configuration& configuration : model_.Configurations) {
+    const StatResult result = CalcStats(model_, vault_, applied, configuration);
+    const auto captions = SlotButtonCaptions(model_, vault_, configuration);
+    for (const auto& list : BuildStatPanels(result, applied, /*showAllOthers=*/true)) {
+      for (const PanelRow& row : list) {
+        if (row.now != std::to_string(result.Totals[static_cast<std::size_t>(row.statId)])) continue;  // shown as "0"
+        const auto report = BuildContributorReport(row.label, model_, vault_, applied, configuration, result, captions);
+        if (!report) continue;
+        ASSERT_FALSE(report->lines.empty());
+        EXPECT_EQ(report->lines.back(), "Total Stat : " + row.now) << configuration.Name.Str() << ": " << row.label;
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ExampleContributors, ::testing::ValuesIn(ExampleNames()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ExampleTemplate, ::testing::ValuesIn(ExampleNames()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });

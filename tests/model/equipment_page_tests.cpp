@@ -85,6 +85,30 @@ TEST_F(EquipmentPageTest, SlotButtonsChooseTheWeaponsAndTheRefreshOnlyCaptions) 
   EXPECT_EQ(model_.Configurations[0].Slots[slot::Head], "e0") << "showing the slot stores the empty entry";
 }
 
+TEST_F(EquipmentPageTest, OnlyEquippingAnotherEntryMarksTheTemplateModified) {
+  model_.Configurations[0].Slots[slot::Head] = "v0";
+  model_.Configurations[0].WeaponsEquipped = weapons::OneHanded;
+  workflow_.SetStatus(TemplateStatus::Saved);
+  page_.SelectSlot(slot::RightHand, PageOrigin::SlotButtons);  // chooses the weapons already chosen
+  page_.SelectSlot(slot::Head, PageOrigin::SlotButtons);
+  page_.ChooseEntry(1, PageOrigin::List);  // the equipped entry again
+  page_.RefreshAllSlots();
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved);
+  EXPECT_EQ(page_.InfoTitle(), "Item Report : Crown of Zahur") << "looking still shows the item";
+
+  page_.ChooseEntry(0, PageOrigin::List);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
+
+  // A stale reference that showing the slot replaces by the empty entry is a change.
+  model_.Configurations[0].Slots[slot::Chest] = "v5";
+  workflow_.SetStatus(TemplateStatus::Saved);
+  const int before = recalculated_;
+  page_.SelectSlot(slot::Chest, PageOrigin::OtherControl);
+  EXPECT_EQ(model_.Configurations[0].Slots[slot::Chest], "e0");
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
+  EXPECT_GT(recalculated_, before);
+}
+
 TEST(ItemWindows, StartOnASlotTheyCanFill) {
   EXPECT_EQ(StartingSlotOf(ItemWindow::InlineEditor, slot::Mythirians), slot::Jewel);
   EXPECT_EQ(StartingSlotOf(ItemWindow::InlineEditor, slot::Ring2), slot::Ring2);

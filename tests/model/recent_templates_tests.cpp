@@ -30,13 +30,17 @@ TEST_F(RecentList, SavingMovesAnEntryEqualIgnoringCaseToTheTop) {
   EXPECT_EQ(std::get<std::string>(store_.values.at("File1")), "/t/new.kwt");
 }
 
-TEST_F(RecentList, LoadingPushesOrMovesTheChosenEntry) {
-  recent_.Loaded("/t/a.kwt", 0);
-  recent_.Loaded("/t/a.kwt", 0);
-  EXPECT_EQ(settings_.Files, (Files{"/t/a.kwt", "/t/a.kwt", "", "", ""}));
+TEST_F(RecentList, LoadingMovesTheEqualEntryOrPushesTheFileSoEachFileStandsOnce) {
+  recent_.Loaded("/t/a.kwt");
+  recent_.Loaded("/t/a.kwt");
+  EXPECT_EQ(settings_.Files, (Files{"/t/a.kwt", "", "", "", ""}));
   settings_.Files = {"/1.kwt", "/2.kwt", "/3.kwt", "/4.kwt", "/5.kwt"};
-  recent_.Loaded("/3.kwt", 3);
-  EXPECT_EQ(settings_.Files, (Files{"/3.kwt", "/1.kwt", "/2.kwt", "/4.kwt", "/5.kwt"}));
+  recent_.Loaded("/3.KWT");
+  EXPECT_EQ(settings_.Files, (Files{"/3.KWT", "/1.kwt", "/2.kwt", "/4.kwt", "/5.kwt"}));
+  recent_.Loaded("/5.kwt");
+  EXPECT_EQ(settings_.Files, (Files{"/5.kwt", "/3.KWT", "/1.kwt", "/2.kwt", "/4.kwt"}));
+  recent_.Loaded("/6.kwt");
+  EXPECT_EQ(settings_.Files, (Files{"/6.kwt", "/5.kwt", "/3.KWT", "/1.kwt", "/2.kwt"}));
 }
 
 TEST_F(RecentList, RemovingMovesTheLaterEntriesUpAndCaptionsNameTheFile) {

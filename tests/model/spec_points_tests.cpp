@@ -122,12 +122,25 @@ TEST_F(SpecRecount, RespecResetsOrShowsAndRecountsRowOne) {
   EXPECT_EQ(view.PointsPerLevel, "2.0");
   ASSERT_TRUE(view.Tally);
   EXPECT_EQ(view.Tally->EditedText, "50");
-  EXPECT_EQ(view.Tally->Status, TemplateStatus::Modified);  // showing the tab marks the template modified
+  EXPECT_EQ(view.Tally->Status, TemplateStatus::Modified) << "row 1 came down to the level";
   EXPECT_EQ(configuration_.Spec[1], 20);
 
-  view = RespecAndShow(configuration_, 27, TemplateStatus::Modified, RespecMode::Reset);
+  view = RespecAndShow(configuration_, 27, TemplateStatus::Saved, RespecMode::Reset);
   EXPECT_EQ(configuration_.Spec, (std::array<std::uint8_t, kSpecLines>{1, 1, 1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(view.Tally->Left, 3253);
+  EXPECT_EQ(view.Tally->Status, TemplateStatus::Modified);
+}
+
+TEST_F(SpecRecount, OnlyChangedLevelsMarkTheTemplateModified) {
+  SetLevels({20, 20, 1, 1, 1, 1, 1, 1});
+  // Showing the tab of a saved template, or respeccing one with every line at 1, changes nothing.
+  EXPECT_EQ(RespecAndShow(configuration_, 0, TemplateStatus::Saved, RespecMode::Show).Tally->Status,
+            TemplateStatus::Saved);
+  EXPECT_EQ(Type(1, "020")->Status, TemplateStatus::Saved);
+  EXPECT_EQ(Type(1, "21")->Status, TemplateStatus::Modified);
+  SetLevels({1, 1, 1, 1, 1, 1, 1, 1});
+  EXPECT_EQ(RespecAndShow(configuration_, 0, TemplateStatus::Saved, RespecMode::Reset).Tally->Status,
+            TemplateStatus::Saved);
 }
 
 }  // namespace

@@ -34,13 +34,13 @@ class StatPanelsTest : public test::EquippingTest {
       if (row.label == label) return row.now;
     return "absent";
   }
-  std::optional<ContributorReport> Report(std::string_view label) const {
-    const StatResult result = Run();
+  std::optional<ContributorReport> Report(std::string_view label, int classIndex = 0) const {
+    const StatResult result = Run(classIndex);
     const auto captions = SlotButtonCaptions(model_, vault_, config_);
-    return BuildContributorReport(label, model_, vault_, config_, result, captions);
+    return BuildContributorReport(label, model_, vault_, ApplyClass(classIndex), config_, result, captions);
   }
-  Lines ReportLines(std::string_view label) const {
-    const auto report = Report(label);
+  Lines ReportLines(std::string_view label, int classIndex = 0) const {
+    const auto report = Report(label, classIndex);
     return report ? report->lines : Lines{"no report"};
   }
 };
@@ -161,12 +161,14 @@ TEST_F(ContributorReportTest, SkillListsItemsThenAllMeleeThenRealmRank) {
   const auto report = Report("Slash Skill");
   ASSERT_TRUE(report);
   EXPECT_EQ(report->title, "Items effecting Slash Skill");
+  // The gloves' second "All Melee Skills" is listed, but the engine counts only the first.
   EXPECT_EQ(report->lines, (Lines{"Chest:Slash Chest : 4", "Head:Slash Helm : 3", "", "All Melee effect : +2", "",
                                   "Items Adding to All Melee :", "Chest:Slash Chest : 2", "Hands:Melee Gloves : 1", "",
-                                  "", "Realm Rank Effect : +3", "", "Total Stat : 13"}));
+                                  "", "Realm Rank Effect : +3", "", "Total Stat : 12"}));
+  EXPECT_EQ(Run().Totals[28], 12);
   config_.WeaponsEquipped = weapons::TwoHanded;
   EXPECT_EQ(ReportLines("Slash Skill")[2], "Two Hand:Great Sword : 9");
-  EXPECT_EQ(ReportLines("Slash Skill").back(), "Total Stat : 22");
+  EXPECT_EQ(ReportLines("Slash Skill").back(), "Total Stat : 21");
 }
 
 TEST_F(ContributorReportTest, WeaponChoiceAndAcuityShares) {
@@ -176,10 +178,17 @@ TEST_F(ContributorReportTest, WeaponChoiceAndAcuityShares) {
   config_.WeaponsEquipped = weapons::NotChosen;
   EXPECT_EQ(ReportLines("Strength"), (Lines{"", "Total Stat : 0"}));
 
-  EXPECT_EQ(ReportLines("Piety"), (Lines{"Neck:Piety Necklace : 4", "", "Acuity effect : +3", "",
-                                         "Items Adding to Acuity :", "Neck:Piety Necklace : 3", "", "Total Stat : 7"}));
+  constexpr int kCleric = 2;  // acuity goes into Piety
+  const Lines piety{"Neck:Piety Necklace : 4", "", "Acuity effect : +3", "", "Items Adding to Acuity :",
+                    "Neck:Piety Necklace : 3", "", "Total Stat : 7"};
+  EXPECT_EQ(ReportLines("Piety", kCleric), piety);
+  EXPECT_EQ(Run(kCleric).Totals[5], 7);
+  Lines armsmanPiety = piety;
+  armsmanPiety.back() = "Total Stat : 4";  // the block shows, but an Armsman's acuity goes nowhere
+  EXPECT_EQ(ReportLines("Piety"), armsmanPiety);
+  // The acuity cap raises the cap of Charisma, never its cap bonus's own total.
   EXPECT_EQ(ReportLines("Charisma Cap"), (Lines{"", "Acuity Cap effect : +2", "", "Items Adding to Acuity Cap :",
-                                                "Neck:Piety Necklace : 2", "", "Total Stat : 2"}));
+                                                "Neck:Piety Necklace : 2", "", "Total Stat : 0"}));
 }
 
 TEST_F(ContributorReportTest, CastingAndDualWieldShares) {
@@ -187,7 +196,7 @@ TEST_F(ContributorReportTest, CastingAndDualWieldShares) {
   EXPECT_EQ(ReportLines("Body Magic"),
             (Lines{"Arms:Skill Sleeves : 1", "", "All Casting effect : +2", "", "Items Adding to All Casting :",
                    "Arms:Skill Sleeves : 2", "Arms:Skill Sleeves : 3", "", "", "Realm Rank Effect : +3", "",
-                   "Total Stat : 9"}));
+                   "Total Stat : 6"}));
   EXPECT_EQ(ReportLines("Dual Wield Skill"),
             (Lines{"", "All Duel Wielding effect : +4", "", "Items Adding to All Duel Wielding :",
                    "Arms:Skill Sleeves : 4", "", "", "Realm Rank Effect : +3", "", "Total Stat : 7"}));
@@ -199,10 +208,47 @@ TEST_F(ContributorReportTest, LabelsFindTheirStat) {
   const Lines crush = ReportLines("Crush Skill");
   ASSERT_FALSE(crush.empty());
   EXPECT_EQ(crush.front(), "Feet:Crush Boots : 2");
-  EXPECT_EQ(crush.back(), "Total Stat : 8");
+  EXPECT_EQ(crush.back(), "Total Stat : 7");
   EXPECT_EQ(ReportLines("Focus:All Lines"), (Lines{"Feet:Crush Boots : 4", "", "Total Stat : 4"}));
   EXPECT_EQ(ReportLines("All Melee Skills"), (Lines{"Chest:Slash Chest : 2", "", "Total Stat : 2"}));
   EXPECT_EQ(Report("Chants")->title, "Items effecting Chants");
+}
+
+TEST_F(ContributorReportTest, MythicalBonusesAndTheRaceResistCountAsTheEngineAddsThem) {
+  config_.Race = "Briton";  // Crush 2, Slash 3, Spirit 5
+  EquipVault(slot::Legs, "Crush Legs", {{11, 4}, {1, 79}});
+  EquipVault(slot::Mythirians, "Strong Mythirian", {{218, 10}, {228, 5}, {215, 3}});
+  EXPECT_EQ(ReportLines("Strength"),
+            (Lines{"Legs:Crush Legs : 79", "Right Hand:Crafted Blade : 2", "",
+                   "Mythical Strength Bonus (Stat+Cap) effect : +10", "",
+                   "Items Adding to Mythical Strength Bonus (Stat+Cap) :", "Mythirian:Strong Mythirian : 10", "",
+                   "Total Stat : 91"}));
+  EXPECT_EQ(ReportLines("Crush Resist"),
+            (Lines{"Legs:Crush Legs : 4", "", "Mythical Physical Damage Reduction effect : +3", "",
+                   "Items Adding to Mythical Physical Damage Reduction :", "Mythirian:Strong Mythirian : 3", "",
+                   "Mythical Crush Resist (Stat+Cap) effect : +5", "",
+                   "Items Adding to Mythical Crush Resist (Stat+Cap) :", "Mythirian:Strong Mythirian : 5", "",
+                   "Race Resist Effect : +2", "", "Total Stat : 14"}));
+  EXPECT_EQ(ReportLines("Mythical Strength Bonus (Cap only)").back(), "Total Stat : 10");
+  EXPECT_EQ(ReportLines("Heat Resist"), (Lines{"", "Total Stat : 0"})) << "no block for a bonus totalling 0";
+  EXPECT_EQ(ReportLines("Slash Resist").back(), "Total Stat : " + std::to_string(Run().Totals[12]));
+}
+
+TEST_F(ContributorReportTest, MythicalAcuityAndRealmRankCountOnlyForTheClass) {
+  constexpr int kCleric = 2, kHibernian = 16;
+  EquipVault(slot::Mythirians, "Wise Mythirian", {{226, 6}});
+  const Lines piety = ReportLines("Piety", kCleric);
+  ASSERT_EQ(piety.size(), 13u);
+  EXPECT_EQ(Lines(piety.begin() + 6, piety.end()),
+            (Lines{"", "Mythical Acuity Bonus (Stat+Cap) effect : +6", "",
+                   "Items Adding to Mythical Acuity Bonus (Stat+Cap) :", "Mythirian:Wise Mythirian : 6", "",
+                   "Total Stat : 13"}));
+  EXPECT_EQ(ReportLines("Piety").back(), "Total Stat : 4") << "an Armsman has no acuity attribute";
+  EXPECT_EQ(ReportLines("Mythical Acuity Bonus (Cap Only)").back(), "Total Stat : 6");
+
+  // An Albion skill for a Hibernian: the realm rank and All Melee blocks show but add nothing.
+  EXPECT_EQ(ReportLines("Slash Skill", kHibernian).back(), "Total Stat : 7");
+  EXPECT_EQ(Run(kHibernian).Totals[28], 7);
 }
 
 TEST_F(ContributorReportTest, RunningTotalIsSixteenBit) {
@@ -234,7 +280,7 @@ TEST_F(ContributorReportTest, CaptionsNameTheEquippedEntries) {
   EXPECT_EQ(names[slot::Mythirians], "Mythirians");
   std::vector<std::string> loaderCaptions(names.begin(), names.end());
   const StatResult result = CalcStats(model_, vault_, ApplyClass(0), config_);
-  const auto report = BuildContributorReport("Piety", model_, vault_, config_, result, loaderCaptions);
+  const auto report = BuildContributorReport("Piety", model_, vault_, ApplyClass(0), config_, result, loaderCaptions);
   ASSERT_TRUE(report);
   EXPECT_EQ(report->lines.front(), "Necklace : 4");
 }

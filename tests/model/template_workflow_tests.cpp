@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,7 @@ TEST_F(Workflow, SaveAsksForTheProposedNameOnceAndThenWritesThere) {
   ASSERT_TRUE(workflow_.Save());
   ASSERT_EQ(files_.saved.size(), 1u);
   EXPECT_EQ(files_.saved[0].proposedName, "Normal-(Alb) Armsman.kwt");
+  EXPECT_EQ(files_.saved[0].folder, files_.documents) << "not the program's folder, which may be read-only";
   const fs::path mine = folder_ / "mine.kwt";
   EXPECT_TRUE(fs::is_regular_file(mine));
   EXPECT_EQ(LastMessage(), "Character saved : mine.kwt");
@@ -85,6 +87,9 @@ TEST_F(Workflow, SaveAsksForTheProposedNameOnceAndThenWritesThere) {
   EXPECT_TRUE(workflow_.Save());
   EXPECT_EQ(files_.saved.size(), 1u);
   EXPECT_FALSE(workflow_.SaveAs());  // cancelled
+  ASSERT_EQ(files_.saved.size(), 2u);
+  EXPECT_EQ(files_.saved[1].folder, folder_.Path()) << "the saved file is offered where it is";
+  EXPECT_EQ(files_.saved[1].proposedName, "mine.kwt");
   EXPECT_TRUE(workflow_.Save());
   EXPECT_EQ(files_.saved.size(), 2u);
 }
@@ -103,6 +108,18 @@ TEST_F(Workflow, AFailedWriteNamesTheFileAndChangesNothing) {
   EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
   EXPECT_EQ(workflow_.Recent().File(1), "");
   EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"dir.kwt"});
+  EXPECT_EQ(model_.FileName, "Normal - (Alb) Armsman.kwt");
+  EXPECT_FALSE(model_.FileNameConfirmed);
+
+  // A saved file stays the one Save writes to after Save As failed elsewhere.
+  files_.choices = {folder_ / "saved.kwt", folder_ / "missing" / "y.kwt"};
+  ASSERT_TRUE(workflow_.Save());
+  EXPECT_FALSE(workflow_.SaveAs());
+  EXPECT_EQ(model_.FileName, folder_ / "saved.kwt");
+  EXPECT_TRUE(model_.FileNameConfirmed);
+  const std::size_t asked = files_.saved.size();
+  EXPECT_TRUE(workflow_.Save());
+  EXPECT_EQ(files_.saved.size(), asked);
 }
 
 TEST_F(Workflow, SavePromptAnswersDecideWhetherTheCommandGoesOn) {
@@ -131,6 +148,22 @@ TEST_F(Workflow, SavePromptAnswersDecideWhetherTheCommandGoesOn) {
   EXPECT_FALSE(workflow_.Load());  // go on, then the open dialog is cancelled
   EXPECT_EQ(files_.opened.size(), 1u);
   EXPECT_EQ(model_.Configurations.size(), 1u);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified) << "nothing was loaded, so the changes are still unsaved";
+}
+
+TEST_F(Workflow, LoadGivesUpTheChangesOnlyWhenAFileIsRead) {
+  const fs::path a = WriteTemplate("a.kwt", "Alpha");
+  test::WriteBytes(folder_ / "notes.txt", "");
+  workflow_.NewConfiguration();
+  const Template before = model_;
+  questions_.answers = {2, 2, 2};
+  EXPECT_FALSE(workflow_.Load(folder_ / "notes.txt"));
+  EXPECT_FALSE(workflow_.Load(folder_ / "gone.kwt"));
+  EXPECT_EQ(model_.Configurations, before.Configurations);
+  EXPECT_EQ(model_.FileName, before.FileName);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
+  ASSERT_TRUE(workflow_.Load(a));
+  EXPECT_EQ(questions_.asked.size(), 3u);
   EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved);
 }
 
@@ -199,14 +232,19 @@ TEST_F(Workflow, CopyDeleteAndTheLimitsOfTheConfigurationList) {
   copy.Name = "Base";
   EXPECT_EQ(copy, model_.Configurations[0]);
   EXPECT_EQ(model_.CurrentConfiguration, 1);
+  workflow_.SetStatus(TemplateStatus::Saved);
   workflow_.CopyConfiguration();
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
 
   questions_.answers = {2, 1, 1};
-  workflow_.SelectConfiguration(1);
+  workflow_.SetStatus(TemplateStatus::Saved);
+  workflow_.SelectConfiguration(1, /*listClicked=*/true);
   workflow_.DeleteConfiguration();
   EXPECT_EQ(model_.Configurations.size(), 3u);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved) << "selecting and a cancelled delete change nothing";
   workflow_.DeleteConfiguration();
   EXPECT_EQ(model_.Configurations.size(), 2u);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
   EXPECT_EQ(model_.CurrentConfiguration, 1);
   workflow_.DeleteConfiguration();
   EXPECT_EQ(model_.CurrentConfiguration, 0);
@@ -252,6 +290,37 @@ TEST_F(Workflow, FieldsOfTheCurrentConfiguration) {
   for (const std::string& ref : model_.Configurations[0].Slots) EXPECT_EQ(ref, "e0");
 }
 
+TEST_F(Workflow, OnlyAValueOtherThanTheStoredOneMarksTheTemplateModified) {
+  SaveNew("f.kwt");
+  int recalculated = 0;
+  workflow_.OnRecalculate([&] { ++recalculated; });
+  Configuration& current = model_.Configurations[0];
+  current.Race = "Briton";
+  current.Spec.fill(9);
+  const Configuration stored = current;
+  questions_.answers = {1};
+  const std::vector<std::function<void()>> storingTheSame = {
+      [&] { workflow_.ChangeLevel(stored.Level); },
+      [&] { workflow_.ChangeChampionLevel(stored.ChampionLevel); },
+      [&] { workflow_.ChangeRealmRank(stored.RealmRank); },
+      [&] { workflow_.ChangeRace(stored.Race.View()); },
+      [&] { workflow_.ChangeWeapons(stored.WeaponsEquipped); },
+      [&] { workflow_.RenameConfiguration(stored.Name.View()); },
+      [&] { workflow_.UnequipAll(); },  // every slot is empty already
+      [&] { workflow_.SelectConfiguration(0, /*listClicked=*/true); },
+  };
+  for (const auto& store : storingTheSame) store();
+  EXPECT_EQ(current, stored) << "the level reset neither the spec nor the champion level";
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved);
+  EXPECT_EQ(recalculated, 8) << "the views are still brought up to date (a rename shows no stat)";
+
+  workflow_.ChangeRace("Saracen");
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
+  workflow_.SetStatus(TemplateStatus::Saved);
+  workflow_.ChangeLevel(stored.Level - 1);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Modified);
+}
+
 TEST_F(Workflow, ChoosingARecentEntryLoadsItOrDropsAVanishedFile) {
   const fs::path a = WriteTemplate("a.kwt", "Alpha");
   settings_.Files = {(folder_ / "x.kwt").string(), (folder_ / "gone.kwt").string(), a.string(), "", ""};
@@ -264,6 +333,21 @@ TEST_F(Workflow, ChoosingARecentEntryLoadsItOrDropsAVanishedFile) {
   EXPECT_EQ(model_.FileName, a);
   EXPECT_EQ(settings_.Files[0], a.string());
   EXPECT_EQ(settings_.Files[1], (folder_ / "x.kwt").string());
+}
+
+TEST_F(Workflow, ARecentEntryChosenAfterSavingUnderANewNameComesToTheTop) {
+  const fs::path a = WriteTemplate("a.kwt", "Alpha");
+  const fs::path x = WriteTemplate("x.kwt", "Ex");
+  settings_.Files = {x.string(), a.string(), "", "", ""};
+  workflow_.NewConfiguration();
+  questions_.answers = {4};  // "Save &As...", which pushes the new file on top
+  files_.choices = {folder_ / "new.kwt"};
+  workflow_.ChooseRecent(2);
+  EXPECT_EQ(model_.FileName, a);
+  EXPECT_EQ(settings_.Files[0], a.string()) << "the file loaded, not the one now standing second";
+  EXPECT_EQ(settings_.Files[1], (folder_ / "new.kwt").string());
+  EXPECT_EQ(settings_.Files[2], x.string());
+  EXPECT_EQ(settings_.Files[3], "");
 }
 
 }  // namespace

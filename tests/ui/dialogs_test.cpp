@@ -82,7 +82,7 @@ class DialogsTest : public QObject {
 
   void refusesToCloseUntilAButtonIsPressed() {
     CustomDialog dialog;
-    dialog.Setup("Question", "Caption", "", "", "Cancel", "OK");
+    dialog.Setup("Question", "Caption", "", "", "No", "Yes");
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
@@ -91,6 +91,47 @@ class DialogsTest : public QObject {
     dialog.Button(2)->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), 2);
+  }
+
+  void escapeAnswersTheCancelButton() {
+    ui::QtConfirmationDialog confirmation;
+    CustomDialog& dialog = confirmation.Dialog();
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(confirmation.Ask({"Changes have been made", "Save Character First?", "&Save", "&Load", "&Cancel",
+                               "Save &As..."}),
+             3);
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(confirmation.Ask({"Delete?", "Delete configuration?", "&Delete", "&Cancel", "", ""}), 2);
+  }
+
+  void everyQuestionOpensWithTheFirstButtonAsDefault() {
+    ui::QtConfirmationDialog confirmation;
+    confirmation.FollowHoverOption([] { return false; });
+    CustomDialog& dialog = confirmation.Dialog();
+    const platform::Question save{"Changes have been made", "Save Character First?", "&Save", "&Load", "&Cancel",
+                                  "Save &As..."};
+    ClickWhenShown(dialog, 2);  // the focus was on "&Load" when the dialog went
+    QCOMPARE(confirmation.Ask(save), 2);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      QVERIFY(dialog.Button(1)->isDefault());
+      QCOMPARE(dialog.focusWidget(), dialog.Button(1));
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(confirmation.Ask(save), 1);
+  }
+
+  void buttonsAreWideEnoughForTheirCaptions() {
+    CustomDialog dialog;
+    dialog.Setup("Changes have been made, do you wish to save before starting a new character?",
+                 "Save Character First?", "Save &As...", "&Cancel", "&New Character", "&Save");
+    dialog.show();
+    for (int number = 1; number <= 4; ++number) {
+      const QPushButton* button = dialog.Button(number);
+      QVERIFY(button->width() >= button->sizeHint().width());
+      QVERIFY(dialog.rect().contains(button->geometry()));
+      if (number > 1) QVERIFY(dialog.Button(number - 1)->geometry().right() < button->x());
+    }
+    dialog.Button(3)->click();
   }
 
   void aButtonTakesTheFocusAsTheMouseEntersOnlyWithHoverFocus() {

@@ -15,61 +15,13 @@
 #include <memory>
 
 #include "GMAIN/docked_editor.h"
-#include "GMAIN/gear_main.h"
-#include "GMAIN/planner.h"
-#include "platform/testing/recording_message_box.h"
-#include "platform/testing/scripted_dialogs.h"
+#include "main_window_session.h"
 #include "settings/settings.h"
 
 using namespace davoruzivi;
-using namespace davoruzivi::platform::testing;
+using namespace davoruzivi::testing;
 
 namespace {
-
-const std::filesystem::path kProgramFolder = DAVORUZIVI_PROGRAM_FOLDER;
-const std::filesystem::path kExample = kProgramFolder / "examples" / "albion_armsman.kwt";
-
-// A docked window that records its Done command; finishing is the test's call.
-class FakeItemWindow final : public ui::DockedEditor {
- public:
-  void Done() override { ++doneRuns; }
-  int doneRuns = 0;
-};
-
-// The program as the user meets it: services answered by doubles, the main
-// window shown and its first show (vault load, new template) finished.
-struct Session {
-  explicit Session(bool settingsStored = true) {
-    store.exists = settingsStored;
-    if (settingsStored) store.values["StartMax"] = 0;
-    planner.StartWithSettings();
-    window = std::make_unique<ui::GearMain>(planner, ui::StartupPaths{kProgramFolder, kProgramFolder / "master.kwv"},
-                                            QStringList{});
-    QObject::connect(window.get(), &ui::GearMain::startupFinished, [this] { started = true; });
-    window->show();
-  }
-
-  template <typename Widget>
-  Widget* Find(const char* name) const {
-    return window->findChild<Widget*>(name);
-  }
-  QAction* Command(const char* name) const { return Find<QAction>(name); }
-  QTabWidget* Tabs() const { return Find<QTabWidget>("GearTabs"); }
-  // Whether the close was accepted.
-  bool Close() const { return window->close(); }
-
-  RecordingMessageBox messages;
-  ScriptedConfirmationDialog questions{3};
-  ScriptedFileDialogs files;
-  FixedClock clock{"1/2/2026 10:11:12 AM"};
-  InMemorySettingsStore store;
-  RecordingWebOpener web;
-  RecordingClipboard clipboard;
-  MasterVault vault;
-  ui::Planner planner{vault, {messages, questions, files, clock, store, web, clipboard}, kProgramFolder};
-  std::unique_ptr<ui::GearMain> window;
-  bool started = false;
-};
 
 // The quick-bar buttons that are on, in quick-bar order.
 QStringList EnabledFileButtons(const Session& session) {
@@ -90,12 +42,7 @@ class MainWindowTest : public QObject {
   std::filesystem::path Saved(const char* name) const { return folder_.path().toStdString() + "/" + name; }
 
   // Starts a session and loads the example through the Load button.
-  static void LoadExample(Session& session) {
-    QTRY_VERIFY(session.started);
-    session.files.choices.push_back(kExample);
-    session.Command("FileOpen")->trigger();
-    QCOMPARE(session.planner.model.FileName, kExample.string());
-  }
+  static void LoadExample(Session& session) { session.Load(kExample); }
 
  private slots:
   void loadEquipSaveAndFindItAmongTheRecentTemplates() {

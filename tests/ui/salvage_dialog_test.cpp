@@ -58,6 +58,13 @@ class SalvageDialogTest : public QObject {
     QCOMPARE(dialog_.PanelTexts(SalvageOutput::Trinket), kZero);
   }
 
+  void theLargestAmountShowsWhole() {
+    MetalCountField& field = dialog_.Field(0);
+    field.SetText("32000");
+    const QLineEdit* edit = field.findChild<QLineEdit*>();
+    QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance("32000"));
+  }
+
   void typedAmountsAreCorrectedAndTheCaretPlaced() {
     MetalCountField& field = dialog_.Field(0);
     QCOMPARE(TypeAt(field, "0", 1, "40000"), std::make_pair(QString("32000"), 5));

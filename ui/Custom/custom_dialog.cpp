@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
+#include <vector>
 
 #include "platform/qt/qt_text.h"
 
@@ -23,6 +25,10 @@ constexpr int kBelowButtonRow = 32;  // client height = button row top + this
 constexpr std::array<int, CustomDialog::kButtonCount> kFourButtons = {7, 95, 183, 271};
 constexpr std::array<int, CustomDialog::kButtonCount> kThreeButtons = {47, 135, 223, 271};
 constexpr std::array<int, CustomDialog::kButtonCount> kTwoButtons = {95, 183, 223, 271};
+constexpr int kButtonGap = kFourButtons[1] - kFourButtons[0] - kButtonWidth;
+
+// The caption a button shows, without its shortcut mark.
+QString PlainCaption(const QPushButton& button) { return button.text().remove('&'); }
 
 }  // namespace
 
@@ -48,6 +54,8 @@ QPushButton* CustomDialog::AddButton(int number, const char* objectName, const c
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
   button->setObjectName(objectName);
   button->installEventFilter(this);
+  // Only the first button answers Enter, wherever the focus went last time.
+  button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, number] { Press(number); });
   buttons_[number - 1] = button;
   return button;
@@ -69,14 +77,37 @@ void CustomDialog::Setup(const QString& message, const QString& caption, const Q
   Arrange();
 }
 
+int CustomDialog::ButtonWidth(const QPushButton& button) const {
+  return std::max(kButtonWidth, button.sizeHint().width());
+}
+
+// The buttons stand at their classic places while their captions fit; a
+// longer caption widens its button, and the row is then laid out anew,
+// centred, with the dialog as wide as it needs.
 void CustomDialog::Arrange() {
-  const int labelWidth = kClientWidth - 2 * kMargin;
+  std::vector<QPushButton*> shown;
+  for (QPushButton* button : buttons_)
+    if (!button->isHidden()) shown.push_back(button);
+  int rowWidth = -kButtonGap;
+  bool classic = true;
+  for (const QPushButton* button : shown) {
+    rowWidth += ButtonWidth(*button) + kButtonGap;
+    classic = classic && ButtonWidth(*button) == kButtonWidth;
+  }
+  const int clientWidth = std::max(kClientWidth, rowWidth + 2 * kMargin);
+  const int labelWidth = clientWidth - 2 * kMargin;
   const int wrappedHeight = label_->heightForWidth(labelWidth);
   label_->setGeometry(kMargin, kMargin, labelWidth, wrappedHeight > 0 ? wrappedHeight : label_->sizeHint().height());
-  const auto& lefts = buttons_[2]->isHidden() ? kTwoButtons : buttons_[3]->isHidden() ? kThreeButtons : kFourButtons;
   const int top = label_->y() + label_->height() + kMargin;
-  for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setGeometry(lefts[i], top, kButtonWidth, kButtonHeight);
-  setFixedSize(kClientWidth, top + kBelowButtonRow);
+  const auto& lefts = buttons_[2]->isHidden() ? kTwoButtons : buttons_[3]->isHidden() ? kThreeButtons : kFourButtons;
+  int left = (clientWidth - rowWidth) / 2;
+  for (int i = 0; i < kButtonCount; ++i) {
+    QPushButton* button = buttons_[i];
+    const int width = ButtonWidth(*button);
+    button->setGeometry(classic ? lefts[i] : left, top, width, kButtonHeight);
+    if (!button->isHidden()) left += width + kButtonGap;
+  }
+  setFixedSize(clientWidth, top + kBelowButtonRow);
 }
 
 void CustomDialog::Press(int number) {
@@ -85,13 +116,27 @@ void CustomDialog::Press(int number) {
 }
 
 void CustomDialog::reject() {
-  // QDialog turns a close request into reject(); a dialog still shown refuses it.
-  if (pressed_ != 0) QDialog::reject();
+  // QDialog turns Escape and a close request into reject(): Escape answers
+  // the button that cancels, when the question has one; otherwise a dialog
+  // still shown refuses to go.
+  if (pressed_ != 0) {
+    QDialog::reject();
+    return;
+  }
+  for (int number = 1; number <= kButtonCount; ++number) {
+    const QPushButton& button = *buttons_[number - 1];
+    if (!button.isHidden() && PlainCaption(button).compare("Cancel", Qt::CaseInsensitive) == 0) return Press(number);
+  }
 }
 
 void CustomDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CentreOnScreen();
+  if (event->spontaneous()) return;
+  CentreOnScreen();
+  // Every question opens with the first answer (the save, where there is
+  // one) as the default button and the focus on it.
+  buttons_[0]->setDefault(true);
+  buttons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void CustomDialog::CentreOnScreen() {

@@ -40,7 +40,8 @@ class CustomDialog final : public QDialog {
   void SetHoverFocus(bool on) { hoverFocus_ = on; }
 
  public slots:
-  // Escape and the window's close request end here: refused until a button was pressed.
+  // Escape and the window's close request end here: Escape answers the
+  // "Cancel" button where one is shown; otherwise refused until a button was pressed.
   void reject() override;
 
  protected:
@@ -51,6 +52,7 @@ class CustomDialog final : public QDialog {
   QPushButton* AddButton(int number, const char* objectName, const char* caption);
   void Press(int number);
   void Arrange();
+  int ButtonWidth(const QPushButton& button) const;
   void CentreOnScreen();
 
   QLabel* label_;

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -34,22 +32,54 @@ constexpr AddButtonSpec kAddButtons[] = {
     {"Via &Manual Entry", "InlineAdd", "inline editor", ItemWindow::InlineEditor},
     {"&Spellcraft Calculator", "CraftAdd", "spellcraft calculator", ItemWindow::SpellcraftCalculator}};
 
-// A model caption as a button shows it: an "&" in an item's name is no shortcut.
-QString ButtonText(const std::string& caption) { return platform::ToQString(caption).replace('&', "&&"); }
+constexpr int kSlotButtonPadding = 6;
+// Narrower than this a slot button is not made: its slot's name always shows.
+constexpr const char* kShortestSlotCaption = "Right Hand:<Empty S\u2026";
 
-QPushButton* MakeSlotButton(int equipmentSlot, QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(QString("EquipSlot%1").arg(equipmentSlot));
-  button->setCheckable(true);
-  button->setStyleSheet("text-align: left; padding: 3px 6px;");
-  // Long item names are cut off rather than widening the column.
-  button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  button->setMinimumWidth(button->fontMetrics().horizontalAdvance("Right Hand:<Empty Slot>") + 16);
-  const QString hint = platform::ToQString(SlotBaseName(equipmentSlot));
-  button->setToolTip(hint);
-  button->setStatusTip(hint);
-  return button;
-}
+// A slot button: its caption, the slot's name and the equipped item's, is cut
+// short with an ellipsis where the column is narrow, and says itself whole
+// in the tool tip.
+class SlotButton final : public QPushButton {
+ public:
+  SlotButton(int equipmentSlot, QWidget* parent) : QPushButton(parent) {
+    setObjectName(QString("EquipSlot%1").arg(equipmentSlot));
+    setCheckable(true);
+    setStyleSheet(QString("text-align: left; padding: 3px %1px;").arg(kSlotButtonPadding));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setStatusTip(platform::ToQString(SlotBaseName(equipmentSlot)));
+  }
+
+  void SetCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    setToolTip(caption);
+    updateGeometry();
+    ShowElided();
+  }
+
+  QSize sizeHint() const override { return WithText(caption_); }
+  QSize minimumSizeHint() const override { return WithText(QString::fromUtf8(kShortestSlotCaption)); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QPushButton::resizeEvent(event);
+    ShowElided();
+  }
+
+ private:
+  static constexpr int kFrame = 2 * kSlotButtonPadding + 6;  // padding and border on both sides
+
+  QSize WithText(const QString& text) const {
+    return {fontMetrics().horizontalAdvance(text) + kFrame, QPushButton::sizeHint().height()};
+  }
+  // An "&" in an item's name is no shortcut.
+  void ShowElided() {
+    const QString shown = fontMetrics().elidedText(caption_, Qt::ElideRight, width() - kFrame);
+    setText(QString(shown).replace('&', "&&"));
+  }
+
+  QString caption_;
+};
 
 // What "Unequip All Slots" can change: the current configuration's references
 // and the save state. Unchanged means the question was cancelled.
@@ -65,6 +95,7 @@ EquipmentPageWidget::EquipmentPageWidget(Planner& planner, InfoPanelWidget& info
   slotButtons_->setObjectName("EquipSlots");
   slotButtons_->setExclusive(true);
   auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(BuildSlotColumn(), 2);
   layout->addWidget(BuildListSide(), 3);
   Refresh();
@@ -76,7 +107,7 @@ QWidget* EquipmentPageWidget::BuildSlotColumn() {
   buttons->setContentsMargins(0, 0, 0, 0);
   buttons->setSpacing(2);
   for (int s = 0; s < kEquipmentSlotCount; ++s) {
-    QPushButton* button = MakeSlotButton(s, column);
+    auto* button = new SlotButton(s, column);
     button->installEventFilter(this);
     slotButtons_->addButton(button, s);
     buttons->addWidget(button);
@@ -84,15 +115,7 @@ QWidget* EquipmentPageWidget::BuildSlotColumn() {
   buttons->addStretch(1);
   column->installEventFilter(this);
   connect(slotButtons_, &QButtonGroup::idClicked, this, &EquipmentPageWidget::SelectSlot);
-
-  // At large display scales the column scrolls rather than squeezing the buttons.
-  auto* scroller = new QScrollArea;
-  scroller->setWidget(column);
-  scroller->setWidgetResizable(true);
-  scroller->setFrameShape(QFrame::NoFrame);
-  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroller->setMinimumWidth(column->minimumSizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
-  return scroller;
+  return column;
 }
 
 QWidget* EquipmentPageWidget::BuildListSide() {
@@ -164,8 +187,8 @@ void EquipmentPageWidget::RefreshButtons() {
   const auto& captions = planner_.page.ButtonCaptions();
   const int current = planner_.page.CurrentSlot();
   for (int s = 0; s < kEquipmentSlotCount; ++s) {
-    QAbstractButton* button = slotButtons_->button(s);
-    button->setText(ButtonText(captions[static_cast<std::size_t>(s)]));
+    auto* button = static_cast<SlotButton*>(slotButtons_->button(s));
+    button->SetCaption(platform::ToQString(captions[static_cast<std::size_t>(s)]));
     QFont font = button->font();
     font.setBold(s == current);  // the highlight does not rest on the pressed look alone
     button->setFont(font);

@@ -15,12 +15,16 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -43,6 +47,7 @@
 #include "itemdb/vault_reader.h"
 #include "platform/confirmation_dialog.h"
 #include "platform/message_box.h"
+#include "platform/settings_store.h"
 #include "platform/qt/qt_file_types.h"
 #include "platform/qt/qt_text.h"
 #include "platform/web_opener.h"
@@ -78,12 +83,15 @@ std::size_t ItemWindowIndex(ItemWindow window) { return static_cast<std::size_t>
 struct TabSpec {
   const char* caption;
   const char* objectName;
+  const char* hint;
 };
-constexpr TabSpec kTabs[] = {{"Welcome", "ConfigManager"},
-                             {"Equipment", "EquipManager"},
-                             {"Spec Editor", "SpecManager"},
-                             {"Report", "ReportManager"},
-                             {"Character Notes", "NoteManager"}};
+constexpr TabSpec kTabs[] = {
+    {"Welcome", "ConfigManager", nullptr},
+    {"Equipment", "EquipManager", nullptr},
+    {"Spec Editor", "SpecManager",
+     "The spec editor allows you to figure out how to specialize your character for this configuration"},
+    {"Report", "ReportManager", nullptr},
+    {"Character Notes", "NoteManager", nullptr}};
 
 constexpr const char* kServerMenuCaptions[] = {"&Normal", "&Cooperative", "Cla&ssic", "&PvP",
                                                "&Origins", "&Ywain",       "&Realm-Free"};
@@ -121,6 +129,35 @@ void SetCurrent(QComboBox* box, int index) {
   box->setCurrentIndex(index);
 }
 
+// A box with long entries may be narrower than its longest one; the list it
+// opens still shows them whole.
+void LetShrink(QComboBox* box) {
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(7);
+  box->view()->setTextElideMode(Qt::ElideNone);
+}
+
+// Splitter positions as the settings store keeps them: "a,b,c".
+std::string SizesText(const QList<int>& sizes) {
+  QStringList parts;
+  for (int size : sizes) parts << QString::number(size);
+  return parts.join(',').toStdString();
+}
+
+QList<int> SizesOf(const std::string& text, qsizetype count) {
+  QList<int> sizes;
+  for (const QString& part : QString::fromStdString(text).split(',')) {
+    bool isNumber = false;
+    const int size = part.toInt(&isNumber);
+    if (!isNumber || size < 0) return {};
+    sizes << size;
+  }
+  return sizes.size() == count ? sizes : QList<int>{};
+}
+
+constexpr std::string_view kColumnsSetting = "LayoutColumns";
+constexpr std::string_view kStatsColumnSetting = "LayoutStatsColumn";
+
 }  // namespace
 
 GearMain::GearMain(Planner& planner, StartupPaths paths, QStringList arguments, QWidget* parent)
@@ -135,15 +172,17 @@ GearMain::GearMain(Planner& planner, StartupPaths paths, QStringList arguments, 
   info_ = new InfoPanelWidget;
   BuildQuickBar();
   BuildMenus();
-  auto* body = new QSplitter(Qt::Horizontal, this);
-  body->addWidget(BuildCharacterColumn());
-  body->addWidget(BuildTabs());
-  body->addWidget(BuildStatsColumn());
-  body->setStretchFactor(1, 1);
-  body->setChildrenCollapsible(false);
-  setCentralWidget(body);
+  columns_ = new QSplitter(Qt::Horizontal, this);
+  columns_->setObjectName("MainColumns");
+  columns_->addWidget(BuildCharacterColumn());
+  columns_->addWidget(BuildTabs());
+  columns_->addWidget(BuildStatsColumn());
+  columns_->setStretchFactor(1, 1);
+  columns_->setChildrenCollapsible(false);
+  setCentralWidget(columns_);
   statusBar()->setObjectName("StatusBar");
   WireModelRefreshes();
+  WireLayoutMemory();
   qApp->installEventFilter(this);
 }
 
@@ -173,8 +212,8 @@ void GearMain::BuildQuickBar() {
   QAction* salvage = add("Salvage", "SalvageCalc", "Value raw metals and trinkets");
   connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
   quickBar_->addSeparator();
-  QAction* webSite = add("Web site", "imgWebSite", "Click here to visit the Kitwright web site");
-  connect(webSite, &QAction::triggered, this, [this] { planner_.services.web.Open(web::kHomePage); });
+  QAction* webSite = add("Web site", "imgWebSite", "Click here to visit the DavoruzivI web site");
+  connect(webSite, &QAction::triggered, this, &GearMain::OpenHomePage);
 
 }
 
@@ -182,13 +221,20 @@ void GearMain::RunFileCommand(int command) {
   TemplateWorkflow& workflow = planner_.workflow;
   switch (command) {
     case kNew: return RunAndRefresh([&workflow] { workflow.NewTemplate(); });
-    case kLoad: return RunAndRefresh([&workflow] { workflow.Load(); });
+    case kLoad: return RunAndRefresh([this, &workflow] { ShowEquipmentAfterReading(workflow.Load()); });
     case kImport:
       tabs_->setCurrentIndex(static_cast<int>(GearTab::Welcome));
-      return RunAndRefresh([&workflow] { workflow.Import(); });
+      return RunAndRefresh([this, &workflow] { ShowEquipmentAfterReading(workflow.Import()); });
     case kSave: return RunAndRefresh([&workflow] { workflow.Save(); });
     case kSaveAs: return RunAndRefresh([&workflow] { workflow.SaveAs(); });
   }
+}
+
+// A template that was read opens on its Equipment tab, which refreshes every slot.
+void GearMain::ShowEquipmentAfterReading(bool read) {
+  if (!read || planner_.model.Configurations.empty()) return;
+  RefreshPages();  // the tab must be visible before it can be shown
+  tabs_->setCurrentIndex(static_cast<int>(GearTab::Equipment));
 }
 
 void GearMain::BuildMenus() {
@@ -226,7 +272,7 @@ void GearMain::BuildFileMenu() {
     recentItems_[static_cast<std::size_t>(n - 1)] = entry;
   }
   file->addSeparator();
-  QAction* quit = AddAction(file, "&Quit Kitwright", "Quit1", QKeySequence("Ctrl+Q"));
+  QAction* quit = AddAction(file, "&Quit DavoruzivI", "Quit1", QKeySequence("Ctrl+Q"));
   connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -266,7 +312,7 @@ void GearMain::BuildOptionsMenu() {
     });
     return item;
   };
-  startMaximized_ = checkItem("Start Kitwright &Maximized", "StartMaximized1", "Ctrl+Z",
+  startMaximized_ = checkItem("Start DavoruzivI &Maximized", "StartMaximized1", "Ctrl+Z",
                               [this](bool on) { planner_.settings.StartMax = on; });
   toggleQuickBar_ = checkItem("Toggle &Quickbar", "ToggleQuickbar1", "Ctrl+K", [this](bool on) {
     planner_.settings.Quickbar = on ? 1 : 0;
@@ -294,7 +340,8 @@ void GearMain::BuildHelpMenu() {
     QAction* item = AddAction(help, caption, objectName, QKeySequence(keys));
     connect(item, &QAction::triggered, this, [this, address] { planner_.services.web.Open(address); });
   };
-  link("&Kitwright Web Site", "WebSite1", "F1", web::kHomePage);
+  QAction* homePage = AddAction(help, "&DavoruzivI Web Site", "WebSite1", QKeySequence("F1"));
+  connect(homePage, &QAction::triggered, this, &GearMain::OpenHomePage);
   link("&Camelot Herald", "Herald1", "Ctrl+H", web::kNewsSite);
   link("Game &Forums", "Forums1", "Ctrl+P", web::kForum);
 }
@@ -304,10 +351,10 @@ void GearMain::BuildHelpMenu() {
 QWidget* GearMain::BuildCharacterColumn() {
   auto* column = new QWidget;
   auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(BuildCharacterInformation());
   layout->addWidget(BuildConfigurationsManager(), 1);
   layout->addWidget(BuildThisConfiguration());
-  column->setMinimumWidth(230);
   return column;
 }
 
@@ -318,9 +365,11 @@ QGroupBox* GearMain::BuildCharacterInformation() {
   server_ = new QComboBox;
   server_->setObjectName("eServer");
   for (int i = 0; i < kServerTypeCount; ++i) server_->addItem(ToQString(ServerTypeText(i)));
+  LetShrink(server_);
   class_ = new QComboBox;
   class_->setObjectName("eClass");
   for (const std::string& entry : ClassList().Entries()) class_->addItem(ToQString(entry));
+  LetShrink(class_);
   form->addRow("Server Type", server_);
   form->addRow("Class Selection", class_);
   connect(server_, &QComboBox::currentIndexChanged, this,
@@ -347,7 +396,11 @@ QGroupBox* GearMain::BuildConfigurationsManager() {
   configCopy_->setObjectName("ConfigCopy");
   configDelete_ = new QPushButton("Delete");
   configDelete_->setObjectName("ConfigDelete");
-  for (QPushButton* button : {configNew_, configCopy_, configDelete_}) buttons->addWidget(button);
+  for (QPushButton* button : {configNew_, configCopy_, configDelete_}) {
+    // As narrow as their captions allow, so the column stays narrow.
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+    buttons->addWidget(button);
+  }
   layout->addLayout(buttons);
   connect(configList_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!refreshing_ && row >= 0) RunAndRefresh([this, row] { planner_.workflow.SelectConfiguration(row, true); });
@@ -378,12 +431,10 @@ QGroupBox* GearMain::BuildThisConfiguration() {
   weapons_ = new QComboBox;
   weapons_->setObjectName("rWepType");
   for (const char* choice : kWeaponChoices) weapons_->addItem(choice);
+  for (QComboBox* box : {level_, champion_, realmRank_, race_, weapons_}) LetShrink(box);
   form->addRow("Config Name", name_);
-  auto* levels = new QHBoxLayout;
-  levels->addWidget(level_);
-  levels->addWidget(new QLabel("Champ"));
-  levels->addWidget(champion_);
-  form->addRow("Level", levels);
+  form->addRow("Level", level_);
+  form->addRow("Champ", champion_);
   form->addRow("Realm Rank", realmRank_);
   form->addRow("Race", race_);
   form->addRow("Equipped Weapons :", weapons_);
@@ -424,7 +475,16 @@ QWidget* GearMain::BuildTabs() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pages[i]);
     tabs_->addTab(page, kTabs[i].caption);
+    if (kTabs[i].hint) {
+      tabs_->setTabToolTip(static_cast<int>(i), kTabs[i].hint);
+      page->setStatusTip(kTabs[i].hint);
+    }
   }
+  // Every tab caption shows whole: the tab area is never narrower than its tabs.
+  tabs_->tabBar()->setUsesScrollButtons(false);
+  tabs_->tabBar()->setElideMode(Qt::ElideNone);
+  tabs_->ensurePolished();
+  tabs_->setMinimumWidth(tabs_->tabBar()->sizeHint().width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap));
   report_->PopulateMenu(reportMenu_);
   connect(tabs_, &QTabWidget::currentChanged, this, &GearMain::TabChanged);
   centre_->addWidget(tabs_);
@@ -462,16 +522,58 @@ QWidget* GearMain::BuildNotesPage() {
   return notes_;
 }
 
+// The stat lists scroll together, each as tall as its rows; the information
+// panel below takes the rest of the column's height.
 QWidget* GearMain::BuildStatsColumn() {
   stats_ = new StatPanelsWidget(planner_, *info_);
-  auto* column = new QSplitter(Qt::Vertical);
-  column->addWidget(stats_);
-  column->addWidget(info_);
-  column->setStretchFactor(0, 3);
-  column->setStretchFactor(1, 2);
-  column->setSizes({660, 260});  // the item reports are long: give them room from the start
-  column->setMinimumWidth(300);
-  return column;
+  auto* scroller = new QScrollArea;
+  scroller->setObjectName("StatScroller");
+  scroller->setWidget(stats_);
+  scroller->setWidgetResizable(true);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroller->setMinimumWidth(stats_->minimumSizeHint().width() + scroller->verticalScrollBar()->sizeHint().width());
+  statsColumn_ = new QSplitter(Qt::Vertical);
+  statsColumn_->setObjectName("StatsColumn");
+  statsColumn_->addWidget(scroller);
+  statsColumn_->addWidget(info_);
+  statsColumn_->setStretchFactor(0, 3);
+  statsColumn_->setStretchFactor(1, 2);
+  statsColumn_->setChildrenCollapsible(false);
+  return statsColumn_;
+}
+
+// Where the user left the splitters is where they stand at the next start.
+void GearMain::WireLayoutMemory() {
+  layoutSaver_ = new QTimer(this);
+  layoutSaver_->setSingleShot(true);
+  layoutSaver_->setInterval(400);
+  connect(layoutSaver_, &QTimer::timeout, this, &GearMain::SaveLayout);
+  for (QSplitter* splitter : {columns_, statsColumn_})
+    connect(splitter, &QSplitter::splitterMoved, layoutSaver_, qOverload<>(&QTimer::start));
+}
+
+void GearMain::SaveLayout() {
+  layoutSaver_->stop();
+  planner_.services.settingsStore.WriteAll({{std::string(kColumnsSetting), SizesText(columns_->sizes())},
+                                            {std::string(kStatsColumnSetting), SizesText(statsColumn_->sizes())}});
+}
+
+void GearMain::RestoreLayout() {
+  platform::SettingsStore& store = planner_.services.settingsStore;
+  const QList<int> columns = SizesOf(store.ReadText(kColumnsSetting).value_or(""), 3);
+  const QList<int> statsColumn = SizesOf(store.ReadText(kStatsColumnSetting).value_or(""), 2);
+  if (!columns.isEmpty()) {
+    columns_->setSizes(columns);
+  } else {
+    // The side columns at the width their contents ask for, the tabs the rest.
+    const int side = columns_->widget(0)->minimumSizeHint().width() + 40;
+    const int stats = std::max(statsColumn_->minimumSizeHint().width(),
+                               stats_->WholeLabelsWidth() + QScrollBar().sizeHint().width());
+    columns_->setSizes({side, std::max(0, columns_->width() - side - stats), stats});
+  }
+  if (!statsColumn.isEmpty()) statsColumn_->setSizes(statsColumn);
+  else statsColumn_->setSizes({2 * statsColumn_->height() / 3, statsColumn_->height() / 3});
 }
 
 void GearMain::WireModelRefreshes() {
@@ -527,6 +629,7 @@ void GearMain::ApplySettingsToMenus() {
   check(defaultServers_, settings.Server);
   check(defaultRealms_, settings.Realm);
   check(defaultSortings_, settings.Sorting);
+  report_->ShowOptionChecks();
   RefreshRecentMenu();
 }
 
@@ -543,10 +646,11 @@ void GearMain::RunFirstShow() {
   if (!arguments_.isEmpty()) startupFile_ = arguments_.front();
   ApplySettingsToMenus();
   if (planner_.settings.StartMax) setWindowState(windowState() | Qt::WindowMaximized);
+  RestoreLayout();
   const std::filesystem::path startup = startupFile_.toStdString();
   std::error_code ec;
   if (!startupFile_.isEmpty() && std::filesystem::exists(startup, ec)) {
-    planner_.workflow.Load(startup);
+    ShowEquipmentAfterReading(planner_.workflow.Load(startup));
     startupFile_.clear();
   }
   RefreshAll();
@@ -556,26 +660,59 @@ void GearMain::RunFirstShow() {
 
 // ------------------------------------------------------------------ commands
 
+// A command of the window: afterwards every page shows the template as it now
+// is. A page that showed another template or configuration is rebuilt the way
+// showing its tab rebuilds it, so no list of a template that is gone can ever
+// store a reference; the information panel forgets an item of that template.
 void GearMain::RunAndRefresh(const std::function<void()>& command) {
   if (refreshing_) return;
+  const ShownTemplate before = ShownTemplateNow();
   command();
+  const ShownTemplate after = ShownTemplateNow();
+  if (after != before) {
+    if (!stats_->ShowsContributors()) info_->Forget();
+    if (after.configurations == 0 || after.file != before.file) stats_->ResetShowAll();  // as New starts it
+  }
+  RefreshShownTab();
   RefreshAll();
+}
+
+GearMain::ShownTemplate GearMain::ShownTemplateNow() const {
+  const Template& model = planner_.model;
+  return {model.FileName, model.Configurations.size(), model.CurrentConfiguration, model.ClassIndex};
 }
 
 void GearMain::ChooseRecent(int n) {
-  RunAndRefresh([this, n] { planner_.workflow.ChooseRecent(n); });
+  RunAndRefresh([this, n] {
+    const auto opened = planner_.workflow.Recent().File(n);
+    const std::filesystem::path before = planner_.model.FileName;
+    planner_.workflow.ChooseRecent(n);
+    ShowEquipmentAfterReading(!opened.empty() && planner_.model.FileName != before);
+  });
 }
 
+// The tab change: a page that is shown is rebuilt from the current configuration.
 void GearMain::TabChanged(int index) {
   reportMenu_->setEnabled(index == static_cast<int>(GearTab::Report));
   if (refreshing_) return;
-  switch (static_cast<GearTab>(index)) {
+  RefreshShownTab();
+  RefreshAll();
+}
+
+void GearMain::RefreshShownTab() {
+  switch (static_cast<GearTab>(tabs_->currentIndex())) {
     case GearTab::Equipment: equipment_->RefreshAllSlots(); break;
     case GearTab::SpecEditor: specEditor_->Refresh(); break;
     case GearTab::Report: report_->Compose(); break;
-    default: return;
+    default: break;
   }
-  RefreshAll();
+}
+
+void GearMain::OpenHomePage() { planner_.services.web.Open(web::HomePageAddress(planner_.programFolder)); }
+
+QMenu* GearMain::createPopupMenu() {
+  // No menu of the bars' own: the quick bar is shown and hidden by its option alone.
+  return nullptr;
 }
 
 void GearMain::ShowHelpTopic(int topic) {
@@ -643,6 +780,7 @@ void GearMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (layoutSaver_->isActive()) SaveLayout();
   event->accept();
 }
 
@@ -650,8 +788,7 @@ bool GearMain::eventFilter(QObject* watched, QEvent* event) {
   // While hover focus is on, a control takes the keyboard focus as the mouse enters it.
   if (event->type() == QEvent::Enter && planner_.settings.Hover) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget->window() == this && widget->focusPolicy() != Qt::NoFocus && widget->isEnabled() &&
-        !qobject_cast<QPlainTextEdit*>(widget))
+    if (widget && widget->window() == this && widget->focusPolicy() != Qt::NoFocus && widget->isEnabled())
       widget->setFocus(Qt::MouseFocusReason);
   }
   return QMainWindow::eventFilter(watched, event);
@@ -688,15 +825,17 @@ void GearMain::RefreshFileCommands() {
   recentMenu_->setEnabled(on);
 }
 
+// Only entries that name a file are shown, and the menu only while there is
+// one. File names are the system's texts, not the model's.
 void GearMain::RefreshRecentMenu() {
   RecentTemplates& recent = planner_.workflow.Recent();
   for (int n = 1; n <= kRecentTemplateCount; ++n) {
-    if (recent.File(n).empty()) continue;  // an entry once shown keeps its caption
     QAction* entry = recentItems_[static_cast<std::size_t>(n - 1)];
-    entry->setText(ToQString(recent.Caption(n)));
-    entry->setVisible(true);
+    const bool used = !recent.File(n).empty();
+    entry->setVisible(used);
+    if (used) entry->setText(QString::fromStdString(recent.Caption(n)));
   }
-  if (!recent.File(1).empty()) recentMenu_->menuAction()->setVisible(true);
+  recentMenu_->menuAction()->setVisible(!recent.File(1).empty());
 }
 
 void GearMain::RefreshCharacterColumn() {
@@ -738,6 +877,7 @@ void GearMain::RefreshConfigurationFields() {
   if (name_->text() != ToQString(current->Name)) {
     const QSignalBlocker blocker(name_);
     name_->setText(ToQString(current->Name));
+    name_->setCursorPosition(0);  // a long name shows its beginning
   }
   SetCurrent(level_, current->Level - 1);
   SetCurrent(champion_, current->ChampionLevel);
@@ -756,6 +896,7 @@ void GearMain::RefreshNotes() {
 void GearMain::RefreshPages() {
   const bool hasConfiguration = !planner_.model.Configurations.empty();
   for (int i = 1; i < tabs_->count(); ++i) tabs_->setTabVisible(i, hasConfiguration);
+
   stats_->setEnabled(hasConfiguration);
   stats_->Refresh();
   equipment_->Refresh();

@@ -21,8 +21,10 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 
 namespace davoruzivi::ui {
@@ -78,6 +80,7 @@ class GearMain final : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  QMenu* createPopupMenu() override;
 
  private:
   // ---- building the frame
@@ -95,6 +98,9 @@ class GearMain final : public QMainWindow {
   QWidget* BuildNotesPage();
   QWidget* BuildStatsColumn();
   void WireModelRefreshes();
+  void WireLayoutMemory();
+  void SaveLayout();
+  void RestoreLayout();
 
   // ---- start-up
   void RunFirstShow();
@@ -104,8 +110,11 @@ class GearMain final : public QMainWindow {
   // ---- commands
   void RunAndRefresh(const std::function<void()>& command);
   void RunFileCommand(int command);
+  void ShowEquipmentAfterReading(bool read);
   void ChooseRecent(int n);
   void TabChanged(int index);
+  void RefreshShownTab();
+  void OpenHomePage();
   void ShowHelpTopic(int topic);
   void CloseItemWindow();
   void OpenSalvageCalculator();
@@ -119,6 +128,16 @@ class GearMain final : public QMainWindow {
   void RefreshConfigurationFields();
   void RefreshNotes();
   void RefreshPages();
+
+  // What tells one template or configuration from another for the pages.
+  struct ShownTemplate {
+    std::filesystem::path file;
+    std::size_t configurations;
+    int current;
+    int classIndex;
+    friend bool operator==(const ShownTemplate&, const ShownTemplate&) = default;
+  };
+  ShownTemplate ShownTemplateNow() const;
 
   Planner& planner_;
   StartupPaths paths_;
@@ -164,6 +183,11 @@ class GearMain final : public QMainWindow {
   QComboBox* realmRank_ = nullptr;  // cbRR
   QComboBox* race_ = nullptr;       // cbRace
   QComboBox* weapons_ = nullptr;    // rWepType
+
+  // The three columns and the stats column's split between lists and panel.
+  QSplitter* columns_ = nullptr;      // MainColumns
+  QSplitter* statsColumn_ = nullptr;  // StatsColumn
+  QTimer* layoutSaver_ = nullptr;
 
   // Tab area and pages.
   QStackedWidget* centre_ = nullptr;

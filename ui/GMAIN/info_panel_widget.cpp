@@ -20,6 +20,8 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent)
   text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   text_->setToolTip("Copy/Paste the information report via right click.");
   text_->setStatusTip(text_->toolTip());
+  // Room for the title and a few lines, however small the window.
+  text_->setMinimumHeight(6 * text_->fontMetrics().lineSpacing());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(title_);
@@ -31,7 +33,10 @@ void InfoPanelWidget::Show(const std::string& title, const std::vector<std::stri
   ShowLines(lines);
 }
 
+void InfoPanelWidget::Forget() { Show("Information", {}); }
+
 void InfoPanelWidget::ShowLines(const std::vector<std::string>& lines) {
+  ++shownCount_;
   QStringList text;
   for (const std::string& line : lines) text << platform::ToQString(line);
   text_->setPlainText(text.join('\n'));

@@ -20,6 +20,12 @@ class InfoPanelWidget final : public QWidget {
   // panel always shows the first lines.
   void Show(const std::string& title, const std::vector<std::string>& lines);
   void ShowLines(const std::vector<std::string>& lines);
+  // Back to the title "Information" and no lines: what was shown belongs to
+  // a template or configuration that is no longer shown.
+  void Forget();
+  // Counts every change of what the panel shows, so a writer can tell
+  // whether its text is still the one shown.
+  int ShownCount() const { return shownCount_; }
 
   QLabel* Title() const { return title_; }
   QPlainTextEdit* Text() const { return text_; }
@@ -27,6 +33,7 @@ class InfoPanelWidget final : public QWidget {
  private:
   QLabel* title_;          // Information
   QPlainTextEdit* text_;   // InfoLabel
+  int shownCount_ = 0;
 };
 
 }  // namespace davoruzivi::ui

@@ -52,6 +52,13 @@ QString ViewText(const std::vector<std::string>& lines) {
   return text.join('\n');
 }
 
+// The report as the desktop's clipboard carries plain text: lines ended by "\n".
+std::string ClipboardText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).push_back('\n');
+  return text;
+}
+
 }  // namespace
 
 ReportPageWidget::ReportPageWidget(Planner& planner, QWidget* parent)
@@ -88,9 +95,12 @@ void ReportPageWidget::Compose() {
     const ReportSubject subject{planner_.model, planner_.vault, planner_.workflow.Class(), *configuration};
     lines_ = ComposeReport(subject, ReportOptions(planner_.settings.ReportFlags));
   }
-  view_->setPlainText(ViewText(lines_));
+  // The view is left alone, scroll position included, when the report reads
+  // the same; composing never takes the keyboard focus from where the user types.
+  const QString text = ViewText(lines_);
+  if (text == view_->toPlainText()) return;
+  view_->setPlainText(text);
   view_->moveCursor(QTextCursor::Start);
-  view_->setFocus();
 }
 
 void ReportPageWidget::PopulateMenu(QMenu* reportMenu) {
@@ -156,7 +166,7 @@ void ReportPageWidget::StoreAndCompose() {
 void ReportPageWidget::CopyReport() {
   view_->setFocus();
   view_->selectAll();
-  planner_.services.clipboard.SetText(ReportFileText(lines_));
+  planner_.services.clipboard.SetText(ClipboardText(lines_));
   view_->moveCursor(QTextCursor::Start);
   planner_.services.messages.Notify(kReportCopiedMessage);
 }

@@ -27,13 +27,17 @@ class ReportPageWidget final : public QWidget {
   ReportPageWidget(Planner& planner, QWidget* parent = nullptr);
 
   // Composes the report of the current configuration with the stored options
-  // and shows it from its first line; an empty view when none is selected.
+  // and shows it from its first line (an empty view when none is selected);
+  // a report that reads as before leaves the view as it is.
   void Compose();
   // The page is being shown.
   void Refresh() { Compose(); }
   // Fills the "&Report" menu: the eleven options checked as the settings have
   // them, the "Default Options" presets and the two saves.
   void PopulateMenu(QMenu* reportMenu);
+
+  // The eleven option items take the states the settings hold.
+  void ShowOptionChecks();
 
   QPlainTextEdit* View() const { return view_; }
 
@@ -47,7 +51,6 @@ class ReportPageWidget final : public QWidget {
   void AddSaves(QMenu* reportMenu);
   void OptionClicked();
   void ApplyPresetToSettings(ReportPreset preset);
-  void ShowOptionChecks();
   void StoreAndCompose();
   void CopyReport();
   void SaveAsText();

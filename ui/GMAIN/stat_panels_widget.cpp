@@ -20,20 +20,21 @@ namespace davoruzivi::ui {
 
 namespace {
 
-// A stat list, its object name and its share of the box's height.
+// A stat list and its object name.
 struct ListSpec {
   StatList list;
   const char* objectName;
-  int stretch;
 };
 // The lists in the order the box shows them.
-constexpr ListSpec kLists[] = {{StatList::RegStats, "RegStats", 3},       {StatList::Resists, "Resists", 2},
-                               {StatList::RegStatCaps, "RegStatCaps", 2}, {StatList::Skills, "Skills", 2},
-                               {StatList::Others, "Others", 3},           {StatList::HoldAllStats, "HoldAllStats", 0}};
+constexpr ListSpec kLists[] = {{StatList::RegStats, "RegStats"},       {StatList::Resists, "Resists"},
+                               {StatList::RegStatCaps, "RegStatCaps"}, {StatList::Skills, "Skills"},
+                               {StatList::Others, "Others"},           {StatList::HoldAllStats, "HoldAllStats"}};
 
 constexpr int kColumnCount = 4;                  // label, "Now", "Cap", "+/-"
 constexpr int kLabelRole = Qt::UserRole;         // the model's label of a row
 constexpr const char* kLongestLabel = "Mythical Crush Resist (Cap Only)";
+// Narrower than this the label column is not made: the main stats' labels stay whole.
+constexpr const char* kShortestWholeLabel = "Constitution";
 constexpr const char* kWidestNumber = "-8888";
 constexpr int kIconSide = 16;
 
@@ -83,7 +84,8 @@ QTreeWidgetItem* MakeRow(const PanelRow& row, const QIcon& icon) {
     if (column > 0) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   }
   item->setIcon(0, icon);
-  item->setToolTip(0, StateText(row.state));
+  // The label may be cut short in a narrow column: the tool tip says it whole.
+  item->setToolTip(0, platform::ToQString(row.label) + " \u2014 " + StateText(row.state));
   item->setData(0, Qt::AccessibleDescriptionRole, StateText(row.state));
   item->setData(0, kLabelRole, QByteArray::fromStdString(row.label));
   return item;
@@ -95,17 +97,31 @@ int CellMargin(const QWidget& widget) {
   return 2 * (style.pixelMetric(QStyle::PM_HeaderMargin) + style.pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
 }
 
-void SizeColumns(QTreeWidget& tree) {
+int LabelColumnWidth(const QTreeWidget& tree, const char* label) {
+  return tree.fontMetrics().horizontalAdvance(label) + kIconSide + 2 * CellMargin(tree);
+}
+
+// The numbers keep their width; the label column takes what is left and
+// elides what does not fit.
+int SizeNumberColumns(QTreeWidget& tree) {
   const QFontMetrics metrics = tree.fontMetrics();
-  const int margin = CellMargin(tree);
-  tree.setColumnWidth(0, metrics.horizontalAdvance(kLongestLabel) + kIconSide + 2 * margin);
+  int width = 0;
   for (int column = 1; column < kColumnCount; ++column) {
     const int text = std::max(metrics.horizontalAdvance(kWidestNumber),
                               metrics.horizontalAdvance(tree.headerItem()->text(column)));
-    tree.setColumnWidth(column, text + margin);
+    tree.header()->setSectionResizeMode(column, QHeaderView::Fixed);
+    tree.setColumnWidth(column, text + CellMargin(tree));
+    width += tree.columnWidth(column);
   }
-  // Every column fits without scrolling sideways.
-  tree.setMinimumWidth(tree.header()->length() + tree.verticalScrollBar()->sizeHint().width() + 2 * tree.frameWidth());
+  tree.header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  return width;
+}
+
+// A list as tall as its header and rows: the lists never scroll on their own.
+void FitHeightToRows(QTreeWidget& tree) {
+  const int rows = tree.topLevelItemCount();
+  const int rowHeight = rows > 0 ? tree.sizeHintForRow(0) : 0;
+  tree.setFixedHeight(tree.header()->sizeHint().height() + rows * rowHeight + 2 * tree.frameWidth());
 }
 
 }  // namespace
@@ -119,14 +135,27 @@ StatPanelsWidget::StatPanelsWidget(Planner& planner, InfoPanelWidget& info, QWid
   for (const ListSpec& spec : kLists) {
     QTreeWidget* tree = BuildList(spec.list, spec.objectName);
     lists_[IndexOf(spec.list)] = tree;
-    layout->addWidget(tree, spec.stretch);
+    layout->addWidget(tree);
     tree->setHidden(spec.list == StatList::HoldAllStats);
   }
   effected_ = new QCheckBox("Show All ToA/PvE/Other Stats", this);
   effected_->setObjectName("Effected");
   connect(effected_, &QCheckBox::clicked, this, &StatPanelsWidget::ShowAllOthers);  // the user's clicks only
   layout->addWidget(effected_);
+  layout->addStretch(1);
   Refresh();
+}
+
+int StatPanelsWidget::WholeLabelsWidth() const {
+  const QTreeWidget& tree = List(StatList::Others);
+  const int lists = LabelColumnWidth(tree, kLongestLabel) + numbersWidth_ + 2 * tree.frameWidth();
+  const QMargins margins = contentsMargins() + layout()->contentsMargins();
+  return std::max(lists + margins.left() + margins.right(), minimumSizeHint().width());
+}
+
+void StatPanelsWidget::ResetShowAll() {
+  effected_->setChecked(false);
+  planner_.recalculation.ShowAllOthers(false);
 }
 
 QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) {
@@ -144,7 +173,12 @@ QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) 
   tree->setMouseTracking(true);  // for the report on hover
   tree->header()->setStretchLastSection(false);
   tree->header()->setSectionsMovable(false);
-  SizeColumns(*tree);
+  tree->setTextElideMode(Qt::ElideRight);
+  tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  numbersWidth_ = SizeNumberColumns(*tree);
+  tree->setMinimumWidth(LabelColumnWidth(*tree, kShortestWholeLabel) + numbersWidth_ + 2 * tree->frameWidth());
+  FitHeightToRows(*tree);
   connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) { ShowContributors(row); });
   connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) { ShowContributors(row); });
   connect(tree, &QTreeWidget::itemEntered, this, [this](QTreeWidgetItem* row) {
@@ -156,37 +190,61 @@ QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) 
 QTreeWidget& StatPanelsWidget::List(StatList list) const { return *lists_[IndexOf(list)]; }
 
 void StatPanelsWidget::Refresh() {
-  QTreeWidget& others = List(StatList::Others);
-  const int top = others.indexAt(QPoint(0, 0)).row();
-  for (int list = 0; list < kStatListCount; ++list) Fill(static_cast<StatList>(list));
-  if (QTreeWidgetItem* row = others.topLevelItem(top)) others.scrollToItem(row, QAbstractItemView::PositionAtTop);
+  // Without a configuration the last template's totals are not shown.
+  const bool shown = planner_.model.Current() != nullptr;
+  for (int list = 0; list < kStatListCount; ++list) Fill(static_cast<StatList>(list), shown);
+  RefreshContributors();
 }
 
-void StatPanelsWidget::Fill(StatList list) {
+void StatPanelsWidget::Fill(StatList list, bool shown) {
   QTreeWidget& tree = List(list);
   const QSignalBlocker quiet(&tree);  // emptying the list selects nothing the user chose
   tree.clear();
   QList<QTreeWidgetItem*> rows;
-  for (const PanelRow& row : planner_.recalculation.Panels()[IndexOf(list)])
-    rows << MakeRow(row, stateIcons_[IndexOf(row.state)]);
+  if (shown) {
+    for (const PanelRow& row : planner_.recalculation.Panels()[IndexOf(list)])
+      rows << MakeRow(row, stateIcons_[IndexOf(row.state)]);
+  }
   tree.addTopLevelItems(rows);
+  FitHeightToRows(tree);
+}
+
+// A contributor report still shown follows the template: another
+// configuration, level or item gives other lines.
+bool StatPanelsWidget::ShowsContributors() const {
+  return !contributorsLabel_.empty() && info_.ShownCount() == contributorsShownAt_;
+}
+
+void StatPanelsWidget::RefreshContributors() {
+  if (!ShowsContributors()) return;
+  if (!planner_.model.Current()) {
+    info_.Forget();
+    return;
+  }
+  ShowContributorsOf(contributorsLabel_);
 }
 
 void StatPanelsWidget::ShowAllOthers(bool shown) {
   planner_.recalculation.ShowAllOthers(shown);
   Refresh();
-  List(StatList::Others).scrollToTop();
   emit modelChanged();
 }
 
 void StatPanelsWidget::ShowContributors(const QTreeWidgetItem* row) {
+  if (!row || planner_.workflow.Status() <= davoruzivi::TemplateStatus::New) return;
+  ShowContributorsOf(row->data(0, kLabelRole).toByteArray().toStdString());
+}
+
+void StatPanelsWidget::ShowContributorsOf(const std::string& label) {
   const Configuration* configuration = planner_.model.Current();
-  if (!row || !configuration || planner_.workflow.Status() <= davoruzivi::TemplateStatus::New) return;
-  const std::string label = row->data(0, kLabelRole).toByteArray().toStdString();
+  if (!configuration) return;
   const std::vector<std::string> captions = SlotCaptions(*configuration);
-  const auto report = BuildContributorReport(label, planner_.model, planner_.vault, *configuration,
-                                             planner_.recalculation.Result(), captions);
-  if (report) info_.Show(report->title, report->lines);
+  const auto report = BuildContributorReport(label, planner_.model, planner_.vault, planner_.workflow.Class(),
+                                             *configuration, planner_.recalculation.Result(), captions);
+  if (!report) return;
+  info_.Show(report->title, report->lines);
+  contributorsLabel_ = label;
+  contributorsShownAt_ = info_.ShownCount();
 }
 
 std::vector<std::string> StatPanelsWidget::SlotCaptions(const Configuration& configuration) const {

@@ -32,9 +32,17 @@ class StatPanelsWidget final : public QGroupBox {
  public:
   StatPanelsWidget(Planner& planner, InfoPanelWidget& info, QWidget* parent = nullptr);
 
-  // Refills the lists from the last recalculation; the row at the top of
-  // Others stays at the top.
+  // Refills the lists from the last recalculation (empty while no
+  // configuration is selected), each list as tall as its rows, and brings a
+  // contributor report that is still shown up to date.
   void Refresh();
+  // "Show All ToA/PvE/Other Stats" cleared, as a new template starts.
+  void ResetShowAll();
+  // Whether the information panel shows a contributor report of these lists,
+  // which every refresh brings up to date.
+  bool ShowsContributors() const;
+  // The width at which every label shows whole.
+  int WholeLabelsWidth() const;
   // While a sub-window is open, the contributor report names the slots as the
   // vault loader's slot list does instead of by the slot buttons' captions.
   void SetSubWindowOpen(bool open) { subWindowOpen_ = open; }
@@ -46,9 +54,11 @@ class StatPanelsWidget final : public QGroupBox {
  private:
   QTreeWidget* BuildList(StatList list, const char* objectName);
   QTreeWidget& List(StatList list) const;
-  void Fill(StatList list);
+  void Fill(StatList list, bool shown);
   void ShowAllOthers(bool shown);
   void ShowContributors(const QTreeWidgetItem* row);
+  void ShowContributorsOf(const std::string& label);
+  void RefreshContributors();
   std::vector<std::string> SlotCaptions(const Configuration& configuration) const;
 
   Planner& planner_;
@@ -57,6 +67,9 @@ class StatPanelsWidget final : public QGroupBox {
   std::array<QTreeWidget*, kStatListCount> lists_{};
   QCheckBox* effected_ = nullptr;
   bool subWindowOpen_ = false;
+  int numbersWidth_ = 0;            // the "Now", "Cap" and "+/-" columns together
+  std::string contributorsLabel_;   // the row whose contributors the panel shows
+  int contributorsShownAt_ = -1;    // the panel's count when they were shown
 };
 
 }  // namespace davoruzivi::ui

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -42,6 +44,16 @@ int MetalCountField::Count() const { return CountOf(platform::ToModelText(text()
 
 void MetalCountField::stepBy(int steps) {
   SetText(QString::number(std::clamp(Count() + steps * kMetalCountStep, 0, kMaxMetalCount)));
+}
+
+QSize MetalCountField::sizeHint() const {
+  ensurePolished();
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  // One digit more than the largest count, so the caret never pushes a digit out of sight.
+  const QString widest(QString::number(kMaxMetalCount).size() + 1, u'0');
+  const QSize text(fontMetrics().horizontalAdvance(widest), lineEdit()->sizeHint().height());
+  return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this).expandedTo(QAbstractSpinBox::sizeHint());
 }
 
 QAbstractSpinBox::StepEnabled MetalCountField::stepEnabled() const {

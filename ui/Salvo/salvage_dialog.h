@@ -29,6 +29,9 @@ class MetalCountField final : public QAbstractSpinBox {
   // The amount the text stands for; 0 for a text that is not a number.
   int Count() const;
   void stepBy(int steps) override;
+  // Wide enough for the largest count with its up-down buttons.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  signals:
   // The text changed and has been corrected.

@@ -1,0 +1,134 @@
+// The main window at its minimum size, on every tab: no visible control is
+// clipped by its parent, overlaps a sibling or shows its caption cut short.
+// The same test runs again at 125 % display scaling.
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabBar>
+
+#include "main_window_session.h"
+
+using namespace davoruzivi;
+using namespace davoruzivi::testing;
+
+namespace {
+
+QString NameOf(const QWidget* widget) {
+  return QString("%1 \"%2\"").arg(widget->metaObject()->className(), widget->objectName());
+}
+
+// Qt's own parts of a control (a spin box's line edit, a tab widget's bar)
+// are laid out by the control itself, overlapping by design.
+bool IsPartOfAControl(const QWidget* widget) { return widget->objectName().startsWith("qt_"); }
+
+// Inside a scroll area a control may be scrolled out of sight.
+bool InsideScrolledContents(const QWidget* widget) {
+  for (const QWidget* up = widget->parentWidget(); up && !up->isWindow(); up = up->parentWidget())
+    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(up->parentWidget()); area && area->viewport() == up)
+      return true;
+  return false;
+}
+
+// A caption that needs more room than it has is cut; buttons that cut their
+// own captions short ask only for the room of the shortest one.
+bool CaptionFits(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap())
+    return label->width() >= label->minimumSizeHint().width();
+  if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    return button->width() >= std::min(button->minimumSizeHint().width(),
+                                       button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 2 * margin);
+  }
+  if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QGroupBox*>(widget) ||
+      qobject_cast<const QTabBar*>(widget))
+    return widget->width() >= widget->minimumSizeHint().width();
+  return true;
+}
+
+QStringList LayoutFaults(const QWidget& window) {
+  QStringList faults;
+  for (const QWidget* widget : window.findChildren<QWidget*>()) {
+    if (!widget->isVisible() || widget->isWindow() || InsideScrolledContents(widget)) continue;
+    const QWidget* parent = widget->parentWidget();
+    if (!IsPartOfAControl(widget) && !parent->rect().contains(widget->geometry()))
+      faults << NameOf(widget) + " is clipped by " + NameOf(parent);
+    if (!CaptionFits(widget)) faults << NameOf(widget) + " shows its caption cut short";
+    if (const auto* area = qobject_cast<const QScrollArea*>(widget);
+        area && area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff && area->widget() &&
+        area->widget()->width() > area->viewport()->width())
+      faults << NameOf(widget) + " cuts its contents at the right";
+    if (IsPartOfAControl(widget)) continue;
+    for (const QObject* other : parent->children()) {
+      const auto* sibling = qobject_cast<const QWidget*>(other);
+      if (!sibling || sibling <= widget || !sibling->isVisible() || sibling->isWindow() || IsPartOfAControl(sibling))
+        continue;
+      if (widget->geometry().intersects(sibling->geometry()))
+        faults << NameOf(widget) + " overlaps " + NameOf(sibling);
+    }
+  }
+  return faults;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void nothingIsClippedOrOverlapsAtTheMinimumSize() {
+    Session session;
+    session.Load(kExample);
+    session.window->showNormal();
+    session.window->resize(session.window->minimumSize());
+    QCOMPARE(session.window->minimumSize(), QSize(1024, 768));
+    for (int tab = 0; tab < session.Tabs()->count(); ++tab) {
+      session.Tabs()->setCurrentIndex(tab);
+      QApplication::processEvents();
+      const QStringList faults = LayoutFaults(*session.window);
+      if (!faults.isEmpty()) qWarning("%s", qPrintable(faults.join('\n')));
+      QVERIFY2(faults.isEmpty(), qPrintable(session.Tabs()->tabText(tab)));
+    }
+  }
+
+  void theColumnsFitTheMinimumWidth() {
+    Session session;
+    QTRY_VERIFY(session.started);
+    const auto* columns = session.Find<QSplitter>("MainColumns");
+    QVERIFY(columns->minimumSizeHint().width() <= 1024);
+  }
+
+  void splitterPositionsAreKeptForTheNextStart() {
+    QList<int> moved;
+    Session::StoredValues kept;
+    {
+      Session session;
+      QTRY_VERIFY(session.started);
+      session.window->resize(1200, 800);
+      auto* columns = session.Find<QSplitter>("MainColumns");
+      moved = columns->sizes();
+      moved[0] += 30;
+      moved[1] -= 30;
+      columns->setSizes(moved);
+      moved = columns->sizes();
+      emit columns->splitterMoved(moved[0], 1);
+      QVERIFY(session.Close());
+      for (const char* name : {"LayoutColumns", "LayoutStatsColumn"}) kept[name] = session.store.values.at(name);
+    }
+    Session again(true, kept);
+    again.window->resize(1200, 800);
+    QTRY_VERIFY(again.started);
+    // The tabs take what a change of the window's width gives or takes; the side columns stay.
+    const auto* columns = again.Find<QSplitter>("MainColumns");
+    QTRY_COMPARE(columns->sizes().at(0), moved.at(0));
+    QCOMPARE(columns->sizes().at(2), moved.at(2));
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
