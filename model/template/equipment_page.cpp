@@ -75,6 +75,12 @@ void EquipmentPage::ShowSlot(int equipmentSlot, PageOrigin origin) {
 void EquipmentPage::ChooseEntry(int entry, PageOrigin origin) {
   const int s = CurrentSlot();
   if (s < 0 || s >= kEquipmentSlotCount || entries_.empty()) return;
+  // A list shown before the template or its lists changed names other items
+  // than its entries say: it is shown anew and stores nothing.
+  if (origin == PageOrigin::List && entries_ != CandidateList(workflow_.Model(), vault_, SlotKindOf(s))) {
+    ShowSlot(s, PageOrigin::PageRefresh);
+    return;
+  }
   selected_ = entry >= 0 && entry < static_cast<int>(entries_.size()) ? entry : 0;
   const Candidate& chosen = entries_[static_cast<std::size_t>(selected_)];
   captions_[static_cast<std::size_t>(s)] = std::string(SlotBaseName(s)) + ":" + chosen.name;

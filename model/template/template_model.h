@@ -80,6 +80,8 @@ void ClearTemplate(Template& model);
 struct Candidate {
   std::string name;
   std::string ref;
+
+  friend bool operator==(const Candidate&, const Candidate&) = default;
 };
 
 // "<Empty Slot>" ("e0"), then the vault items, inline items and crafted items of the kind.

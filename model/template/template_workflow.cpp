@@ -195,16 +195,16 @@ bool TemplateWorkflow::Import(std::optional<std::filesystem::path> file) {
   return path && OpenFile(*path, TemplateReadMode::Import);
 }
 
-void TemplateWorkflow::ChooseRecent(int n) {
-  if (n < 1 || n > kRecentTemplateCount || recent_.File(n).empty()) return;
+bool TemplateWorkflow::ChooseRecent(int n) {
+  if (n < 1 || n > kRecentTemplateCount || recent_.File(n).empty()) return false;
   const std::filesystem::path file = recent_.File(n);
   std::error_code ec;
   if (!std::filesystem::exists(file, ec)) {
     services_.messages.Notify(kRecentFileGoneMessage);
     recent_.Remove(n);
-    return;
+    return false;
   }
-  Load(file);
+  return Load(file);
 }
 
 bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadMode mode) {

@@ -70,7 +70,8 @@ class TemplateWorkflow {
   bool Save();
   bool SaveAs();
   // A recent templates entry (1..5) was chosen: its file is loaded.
-  void ChooseRecent(int n);
+  // True when its file was read into the template.
+  bool ChooseRecent(int n);
   // The program is about to end: unsaved changes are saved, saved under
   // another name or given up, as the user answers. False keeps the program
   // open (the user cancelled, or a save was cancelled or failed).

@@ -42,6 +42,16 @@ class EquipmentPageTest : public ::testing::Test {
   int recalculated_ = 0;
 };
 
+TEST_F(EquipmentPageTest, AListShownBeforeTheTemplateChangedStoresNothing) {
+  page_.SelectSlot(slot::Head, PageOrigin::SlotButtons);
+  ASSERT_EQ(page_.Entries().size(), 2u);
+  workflow_.NewTemplate();  // another template, whose Head list is empty
+  workflow_.NewConfiguration();
+  page_.ChooseEntry(1, PageOrigin::List);
+  EXPECT_EQ(model_.Configurations[0].Slots[slot::Head], "e0");
+  EXPECT_EQ(page_.Entries().size(), 1u) << "the list is shown anew";
+}
+
 TEST_F(EquipmentPageTest, ChoosingAnEntryEquipsRecalculatesAndDescribes) {
   page_.SelectSlot(slot::Head, PageOrigin::SlotButtons);
   EXPECT_EQ(page_.SlotHeading(), "Head Slot Selections :");

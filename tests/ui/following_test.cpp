@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +266,23 @@ class FollowingTest : public QObject {
     QTest::mouseClick(session.Find<QPushButton>("ConfigNew"), Qt::LeftButton);
     session.Command("FileSave")->trigger();  // cancelled
     QCOMPARE(session.files.saved.back().folder, session.files.documents);
+  }
+
+  void smallerFramePromises() {
+    Session session;
+    session.Load(kExample);
+    QCOMPARE(session.window->createPopupMenu(), nullptr);  // the quick bar hides by its option alone
+    QCOMPARE(session.Command("Quit1")->text(), QString("&Quit DavoruzivI"));
+    QCOMPARE(session.Command("StartMaximized1")->text(), QString("Start DavoruzivI &Maximized"));
+    QCOMPARE(session.Command("WebSite1")->text(), QString("&DavoruzivI Web Site"));
+    QVERIFY(session.Tabs()->tabToolTip(static_cast<int>(ui::GearTab::SpecEditor)).startsWith("The spec editor allows"));
+    session.ShowTab(ui::GearTab::Notes);
+    session.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(session.window.get()));
+    auto* notes = session.Find<QPlainTextEdit>("CharNotes");
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(notes, &enter);  // hover focus reaches the memos too
+    QCOMPARE(QApplication::focusWidget(), notes);
   }
 
   void theHomePageIsTheReadmeBesideTheProgram() {

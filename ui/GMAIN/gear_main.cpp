@@ -683,12 +683,7 @@ GearMain::ShownTemplate GearMain::ShownTemplateNow() const {
 }
 
 void GearMain::ChooseRecent(int n) {
-  RunAndRefresh([this, n] {
-    const auto opened = planner_.workflow.Recent().File(n);
-    const std::filesystem::path before = planner_.model.FileName;
-    planner_.workflow.ChooseRecent(n);
-    ShowEquipmentAfterReading(!opened.empty() && planner_.model.FileName != before);
-  });
+  RunAndRefresh([this, n] { ShowEquipmentAfterReading(planner_.workflow.ChooseRecent(n)); });
 }
 
 // The tab change: a page that is shown is rebuilt from the current configuration.

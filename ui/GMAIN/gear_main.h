@@ -69,6 +69,8 @@ class GearMain final : public QMainWindow {
   // The add buttons' command: selects the window's starting slot, then docks
   // it over the tabs and turns the template commands off until its "&Done".
   void OpenItemWindow(ItemWindow window);
+  // No menu of the bars' own: the quick bar is shown and hidden by its option alone.
+  QMenu* createPopupMenu() override;
 
  signals:
   // The first show has finished: the vault is loaded and the window enabled.
@@ -80,7 +82,6 @@ class GearMain final : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  QMenu* createPopupMenu() override;
 
  private:
   // ---- building the frame
