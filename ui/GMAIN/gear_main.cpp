@@ -523,7 +523,7 @@ QWidget* GearMain::BuildNotesPage() {
 }
 
 // The stat lists scroll together, each as tall as its rows; the information
-// panel below takes the rest of the column's height.
+// panel below starts at its least height, and the user's split is kept.
 QWidget* GearMain::BuildStatsColumn() {
   stats_ = new StatPanelsWidget(planner_, *info_);
   auto* scroller = new QScrollArea;
@@ -573,7 +573,7 @@ void GearMain::RestoreLayout() {
     columns_->setSizes({side, std::max(0, columns_->width() - side - stats), stats});
   }
   if (!statsColumn.isEmpty()) statsColumn_->setSizes(statsColumn);
-  else statsColumn_->setSizes({2 * statsColumn_->height() / 3, statsColumn_->height() / 3});
+  else statsColumn_->setSizes({statsColumn_->height() - info_->minimumSizeHint().height(), info_->minimumSizeHint().height()});
 }
 
 void GearMain::WireModelRefreshes() {

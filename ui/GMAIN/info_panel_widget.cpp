@@ -21,7 +21,7 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent)
   text_->setToolTip("Copy/Paste the information report via right click.");
   text_->setStatusTip(text_->toolTip());
   // Room for the title and a few lines, however small the window.
-  text_->setMinimumHeight(6 * text_->fontMetrics().lineSpacing());
+  text_->setMinimumHeight(8 * text_->fontMetrics().lineSpacing());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(title_);
