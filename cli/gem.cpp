@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kDefaultRealm = 0;
 
-// The imbue points of the stat's gem of the tier; 0 for a tier the stat's category lacks
-// (a focus or all-skills stat would otherwise cost 1 for any amount).
-double TierImbuePoints(int statId, int tier) {
-  const int amount = GemAmount(statId, tier);
-  return amount == 0 ? 0.0 : GemImbuePoints(statId, amount);
-}
-
 // A whole number from `lowest` to `highest`.
 std::optional<int> IntegerArgument(std::string_view text, int lowest, int highest) {
   const std::optional<std::int32_t> value = ParseInteger(text);
@@ -36,15 +29,14 @@ class Gem final : public Command {
     if (!HasArguments(context, rest, 2)) return kExitUsage;
     const std::optional<int> statId = IntegerArgument(rest[0], 0, std::numeric_limits<StatId>::max());
     if (!statId) return UsageError(context, "STATID must be a whole number from 0 to 65535");
-    const std::optional<int> tier =
-        IntegerArgument(rest[1], std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    if (!tier) return UsageError(context, "TIER must be a whole number");
+    const std::optional<int> tier = IntegerArgument(rest[1], 0, kMaxStoredGemTier);
+    if (!tier) return UsageError(context, "TIER must be a whole number from 0 to 65535");
     const std::optional<int> realm = realmText ? IntegerArgument(*realmText, 0, 2) : kDefaultRealm;
     if (!realm) return UsageError(context, "--realm must be 0, 1 or 2");
 
     WriteDataLine(context.out, GemName(*statId, *tier, *realm));
     WriteDataLine(context.out, GemMaterials(*statId, *tier, *realm));
-    WriteDataLine(context.out, ImbueText(TierImbuePoints(*statId, *tier)));
+    WriteDataLine(context.out, ImbueText(GemTierImbuePoints(*statId, *tier)));
     return kExitSuccess;
   }
 };

@@ -13,12 +13,7 @@ namespace davoruzivi::cli {
 int CommandLineQuestions::Ask(const platform::Question& question) {
   if (question.caption == kServerConversionQuestion.Caption)
     return convertServers_ ? kConvertServerButton : kConvertServerButton + 1;
-  for (int button = 1; const std::string* caption : {&question.first, &question.second, &question.third,
-                                                     &question.fourth}) {
-    if (*caption == "&Cancel" || *caption == "Cancel") return button;
-    ++button;
-  }
-  return 2;
+  return question.cancelAnswer;
 }
 
 std::string SystemClock::NowText() {

@@ -13,6 +13,7 @@ struct Question {
   std::string second = "Cancel";
   std::string third;               // hidden when empty
   std::string fourth;              // hidden when empty
+  int cancelAnswer = 2;            // the answer that changes nothing, which Escape gives
 };
 
 class ConfirmationDialog {

@@ -13,7 +13,7 @@ struct FileDialogRequest {
   std::string filter;
   std::string defaultExtension;  // without the dot
   std::filesystem::path folder;  // where the dialog starts
-  std::string proposedName;      // the file name offered, without folder
+  std::filesystem::path proposedName;  // the file name offered, without folder, as the file system names it
   bool mustExist = false;        // open: only existing files may be chosen
   bool confirmOverwrite = false; // save: ask before replacing a file
 };

@@ -1,15 +1,23 @@
 #include "core/web_addresses.h"
 
-#include <cctype>
-
 namespace davoruzivi::web {
+namespace {
+
+// The ASCII letters and digits, "-", "." and "_", whatever the locale says of
+// other bytes.
+bool IsUnreserved(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+         c == '_';
+}
+
+}  // namespace
 
 std::string QueryEncoded(std::string_view text, bool blankAsPlus) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string encoded;
   for (char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (std::isalnum(byte) || c == '-' || c == '.' || c == '_') {
+    if (IsUnreserved(c)) {
       encoded += c;
     } else if (c == ' ') {
       encoded += blankAsPlus ? "+" : "%20";

@@ -23,11 +23,13 @@ inline constexpr std::string_view kWebSearchSite = "https://www.google.com";
 inline constexpr std::string_view kItemDatabaseSite = "https://camelot.allakhazam.com";
 
 // The address of the README that belongs to the program in `programFolder`,
-// as a file address (every byte of the path that is not plain ASCII encoded).
+// as a file address: the folder separators kept, every other byte encoded as
+// in search words, a blank as "%20".
 std::string HomePageAddress(const std::filesystem::path& programFolder);
 
-// Search words as an address carries them: letters, digits, "-", "." and "_"
-// stay; a blank becomes "+" (or "%20"); every other byte "%" and two hex digits.
+// Search words as an address carries them: the ASCII letters and digits, "-",
+// "." and "_" stay (in any locale); a blank becomes "+" (or "%20"); every
+// other byte "%" and two hex digits.
 std::string QueryEncoded(std::string_view text, bool blankAsPlus);
 
 // The general web search for a text, and the item database search.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/decimal_text.h"
+#include "core/text_format.h"
 #include "itemdb/item_metrics.h"
 #include "spellcraft/gem_texts.h"
 #include "template/classes.h"
@@ -29,18 +30,6 @@ std::string Concat(std::string_view a, std::string_view b) {
   std::string text(a);
   text += b;
   return text;
-}
-
-std::string PadRight(std::string_view text, std::size_t width) {
-  std::string padded(text);
-  if (padded.size() < width) padded.append(width - padded.size(), ' ');
-  return padded;
-}
-
-std::string PadLeft(std::string_view text, std::size_t width) {
-  std::string padded(text.size() < width ? width - text.size() : 0, ' ');
-  padded += text;
-  return padded;
 }
 
 void Append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
@@ -132,6 +121,13 @@ std::optional<std::string> CraftedNameLine(const CraftedItem& item) {
   return std::nullopt;
 }
 
+// The gem line of gem slot `gem` (0..3); an empty slot shows the amount 0, whatever
+// old amount it still holds (returning a gem leaves the amount behind).
+std::string CraftedGemLine(const CraftedItem& item, int gem, int realm) {
+  const StatId statId = item.StatIds[gem];
+  return GemLine(statId, statId == 0 ? 0 : item.StatValues[gem], item.GemTiers[gem], realm);
+}
+
 std::vector<std::string> FifthSlotLines(const CraftedItem& item) {
   std::vector<std::string> lines;
   if (item.StatIds[kFifthSlot] != 0)
@@ -215,8 +211,8 @@ std::string ProcLine(int kind, int amount, int effect, int procSlot, const Descr
 }
 
 std::string GemLine(int statId, int amount, int tier, int realm) {
-  return PadRight(StatCatalogue().TextOf(statId), kGemNameWidth) + " : " +
-         PadLeft(std::to_string(amount), kGemAmountWidth) + " ( " + GemName(statId, tier, realm) + " )";
+  return LeftAligned(StatCatalogue().TextOf(statId), kGemNameWidth) + " : " +
+         RightAligned(std::to_string(amount), kGemAmountWidth) + " ( " + GemName(statId, tier, realm) + " )";
 }
 
 std::vector<std::string> UtilityLines(const VaultItem& item) {
@@ -252,8 +248,7 @@ ItemDescription DescribeCraftedItem(const CraftedItem& item, const DescriptionCo
   std::vector<std::string>& lines = description.lines;
   if (auto name = CraftedNameLine(item)) lines.push_back(std::move(*name));
   Append(lines, {"Item Type : Crafted", ""});
-  for (int gem = 0; gem < kGemSlots; ++gem)
-    lines.push_back(GemLine(item.StatIds[gem], item.StatValues[gem], item.GemTiers[gem], context.realm));
+  for (int gem = 0; gem < kGemSlots; ++gem) lines.push_back(CraftedGemLine(item, gem, context.realm));
   lines.emplace_back();
   Append(lines, FifthSlotLines(item));
   return description;

@@ -44,6 +44,8 @@ DescriptionContext ContextForClass(const ItemVocabularies& vocabularies, int cla
 
 ItemDescription DescribeVaultItem(const VaultItem& item, DescriptionForm form, const DescriptionContext& context);
 ItemDescription DescribeInlineItem(const InlineItem& item, const DescriptionContext& context);
+// A crafted item's four gem lines always show; an empty gem slot shows "<Empty>" and
+// the amount 0.
 ItemDescription DescribeCraftedItem(const CraftedItem& item, const DescriptionContext& context);
 
 // --- Line groups. Each is empty where the item gives no line. ---

@@ -73,16 +73,6 @@ constexpr MaterialLabel kLiquidLabels[] = {
     {"Treant Blood", " Treant Blood"},
     {"Undead Ash and Holy Water", " Undead Ash and Holy Water"}};
 
-bool InRange(int stat, int first, int last) { return stat >= first && stat <= last; }
-
-bool IsFocus(int stat) {
-  return stat == 22 || InRange(stat, 54, 64) || InRange(stat, 92, 102) || InRange(stat, 126, 133);
-}
-
-bool IsSkill(int stat) {
-  return InRange(stat, 23, 53) || InRange(stat, 65, 91) || InRange(stat, 103, 125) || InRange(stat, 185, 189);
-}
-
 std::string Replaced(std::string text, std::string_view from, std::string_view to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
@@ -155,17 +145,6 @@ class ReportComposer {
 
   // ------------------------------------------------------------ stat table
 
-  bool PassesClassFilter(int stat) const {
-    const ClassInfo& info = subject_.applied.Info;
-    const bool specLine = std::any_of(info.SpecLines.begin(), info.SpecLines.end(),
-                                      [stat](const SpecLine& line) { return line.Stat == stat; });
-    if (IsFocus(stat)) return info.FocusCaster && specLine;
-    if (IsSkill(stat)) return specLine;
-    if (stat == 181) return info.DualWields;
-    if (stat == 182) return info.UsesArchery;
-    return true;
-  }
-
   std::string StatRow(std::string_view label, int stat) const {
     const auto i = static_cast<std::size_t>(stat);
     const std::int32_t total = stats_.Totals[i], cap = stats_.Caps[i], difference = stats_.Diffs[i];
@@ -196,7 +175,9 @@ class ReportComposer {
       }
       printedSinceHeading = false;
       for (const DisplayRow& row : group.rows) {
-        if (stats_.Totals[static_cast<std::size_t>(row.statId)] <= 0 || !PassesClassFilter(row.statId)) continue;
+        const bool shown = stats_.Totals[static_cast<std::size_t>(row.statId)] > 0 &&
+                           ClassShowsStat(subject_.applied, row.statId);
+        if (!shown) continue;
         Line(StatRow(row.label, row.statId));
         printedSinceHeading = true;
       }

@@ -15,14 +15,20 @@ bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// A text as a menu caption shows it: each "&" doubled, so none marks a shortcut.
+std::string WithoutShortcutMarks(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    if (c == '&') shown += '&';
+    shown += c;
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::string RecentTemplates::Caption(int n) const {
-  std::string caption = "&";
-  caption += std::to_string(n);
-  caption += ". ";
-  caption += std::filesystem::path(File(n)).filename().string();
-  return caption;
+  return "&" + std::to_string(n) + ". " + WithoutShortcutMarks(std::filesystem::path(File(n)).filename().string());
 }
 
 void RecentTemplates::MoveToTop(int n, const std::string& path) {

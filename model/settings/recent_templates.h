@@ -22,7 +22,8 @@ class RecentTemplates {
   // Entry n (1..5), empty when unused.
   const std::string& File(int n) const { return settings_.Files[static_cast<std::size_t>(n - 1)]; }
   // The menu caption of entry n: "&n. " and the file name without its folder,
-  // as the file system gives it (UTF-8 text, not the model's Windows-1252).
+  // as the file system gives it (UTF-8 text, not the model's Windows-1252),
+  // each "&" of the name doubled so that it shows as itself.
   std::string Caption(int n) const;
 
   // A template file is being loaded, or was saved: the entry equal to it

@@ -44,6 +44,9 @@ Settings DefaultSettings();
 
 // Reads every value; one the store lacks takes the value a store that exists
 // but misses it gives (which differs from a first run's for a few values).
+// So does a number outside its values: a server type other than 0..6, a realm
+// other than 0..2, a sort order other than 0..6, a quick bar state other than
+// 0, 1 and 255.
 Settings ReadSettings(platform::SettingsStore& store);
 
 // Writes the whole set; a store that cannot be written is passed over silently.

@@ -264,9 +264,14 @@ std::string BaseNameOf(int statId, int realm) {
   return std::string(name->adjective) + " " + std::string(name->kind);
 }
 
+// Whether the tier has material amounts; within 0..kMaxStoredGemTier the amounts
+// (at most kMaxStoredGemTier × 5 + 1) fit an int.
+bool HasMaterialAmounts(int tier) { return tier >= 0 && tier <= kMaxStoredGemTier; }
+
 int DustAmount(DustRule rule, int tier) { return rule == DustRule::A ? tier * 4 + 1 : tier * 5 + 1; }
 
 std::optional<std::pair<std::string_view, int>> DustOf(int statId, int tier, int realm) {
+  if (!HasMaterialAmounts(tier)) return std::nullopt;
   const auto found = std::find_if(kDusts.begin(), kDusts.end(), [statId, realm](const DustRow& row) {
     return statId >= row.first && statId <= row.last && (row.realm == kAnyRealm || row.realm == realm);
   });
@@ -299,6 +304,7 @@ std::string DustPart(int statId, int tier, int realm) {
 }
 
 std::string LiquidPart(int statId, int tier) {
+  if (!HasMaterialAmounts(tier)) return {};
   if (const auto mixed = MixedLiquidOf(statId))
     return std::to_string(MixedLiquidAmount(*mixed, tier)) + " " + std::string(kDraconicFire) + ", " +
            std::string(kMysticEnergy) + " & " + std::string(kTreantBlood);
@@ -327,6 +333,7 @@ std::string GemMaterials(int statId, int tier, int realm) {
 
 GemMaterialCounts GemMaterialCountsOf(int statId, int tier, int realm) {
   GemMaterialCounts counts{DustOf(statId, tier, realm), {}};
+  if (!HasMaterialAmounts(tier)) return counts;
   if (const auto mixed = MixedLiquidOf(statId)) {
     for (const std::string_view liquid : kMixedLiquidNames)
       counts.liquids.emplace_back(liquid, MixedLiquidAmount(*mixed, tier));

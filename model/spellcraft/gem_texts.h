@@ -2,6 +2,8 @@
 // Gem names and materials: the in-game name of a gem of a stat and tier, and
 // the raw materials that make it. Realms: 0 Albion, 1 Hibernia, 2 Midgard.
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +13,8 @@
 namespace davoruzivi {
 
 inline constexpr int kGemTierCount = 10;
+// The highest tier a crafted item can store (its gem tiers are 16 bits wide).
+inline constexpr int kMaxStoredGemTier = std::numeric_limits<std::uint16_t>::max();
 
 std::string_view GemTierWord(int tier);    // "Raw " .. "Perfect "; empty outside 0..9
 std::string_view GemTierSymbol(int tier);  // "Lo" .. "Ra"; empty outside 0..9
@@ -19,6 +23,9 @@ std::string_view GemTierSymbol(int tier);  // "Lo" .. "Ra"; empty outside 0..9
 std::string GemName(int statId, int tier, int realm);
 // "1 SYMBOL , DUST | LIQUID", for example "1 Lo , 1 Essence of Life | 1 Draconic Fire";
 // the dust and liquid parts are empty when the stat has none.
+// Material amounts grow with the tier, so they exist only for tiers 0..kMaxStoredGemTier:
+// for a tier outside that range (negative, or wider than an item stores) the dust and
+// liquid parts are empty and GemMaterialCountsOf counts nothing.
 std::string GemMaterials(int statId, int tier, int realm);
 
 // The materials of one gem as counts, for tallies: the dust (one of the twelve)

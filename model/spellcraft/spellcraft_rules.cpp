@@ -124,6 +124,11 @@ double GemImbuePoints(int statId, int amount) {
   return 0.0;
 }
 
+double GemTierImbuePoints(int statId, int tier) {
+  const int amount = GemAmount(statId, tier);
+  return amount == 0 ? 0.0 : GemImbuePoints(statId, amount);
+}
+
 ChargeFigures ItemCharge(const std::array<double, 4>& gemPoints) {
   // The first of equal highest points is the high gem; which one does not change the figures.
   const double high = *std::max_element(gemPoints.begin(), gemPoints.end());

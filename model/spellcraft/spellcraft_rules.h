@@ -35,6 +35,9 @@ int GemTierOf(int statId, int amount);
 
 // The imbue points a gem of the stat with the amount costs (0 for no stat).
 double GemImbuePoints(int statId, int amount);
+// The imbue points of the stat's gem of the tier; 0 for a tier the stat's category
+// lacks (an all-skills or focus gem would otherwise cost 1 whatever the tier).
+double GemTierImbuePoints(int statId, int tier);
 
 // The four gem points, the highest of them and the item's charge.
 struct ChargeFigures {

@@ -6,6 +6,8 @@ namespace davoruzivi {
 
 Recalculation::Recalculation(TemplateWorkflow& workflow, const MasterVault& vault) : workflow_(workflow), vault_(vault) {
   workflow_.OnRecalculate([this] { Run(); });
+  // A new template starts with only the rows that carry a value.
+  workflow_.OnNewTemplate([this] { showAllOthers_ = false; });
 }
 
 void Recalculation::Run() {

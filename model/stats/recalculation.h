@@ -23,6 +23,7 @@ class Recalculation {
 
   // The "Show All ToA/PvE/Other Stats" check box: a change recalculates.
   void ShowAllOthers(bool shown);
+  bool ShowsAllOthers() const { return showAllOthers_; }
 
   const StatResult& Result() const { return result_; }
   const StatPanels& Panels() const { return panels_; }

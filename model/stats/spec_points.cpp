@@ -1,5 +1,7 @@
 #include "stats/spec_points.h"
 
+#include "template/template_workflow.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,16 +12,15 @@
 namespace davoruzivi {
 namespace {
 
-// Usable spec editor rows by class index; equal to the number of captioned
-// spec lines of the class.
-constexpr std::array<std::uint8_t, 47> kSpecRowCounts = {
-    8, 3, 3, 4, 5, 6, 5, 6, 4, 3,  // 0..9
-    7, 7, 5, 3, 3, 3, 3, 3, 5, 6,  // 10..19
-    7, 3, 3, 3, 7, 5, 3, 7, 5, 3,  // 20..29
-    4, 6, 5, 3, 3, 5, 5, 3, 6, 6,  // 30..39
-    3, 5, 3, 6, 6, 3, 6,           // 40..46
-};
 constexpr int kFewestSpecRows = 3;
+
+// "(Hib) Nightshade": the line of its row 7, "Nightshade Magic", has no skill
+// bonus and cannot be trained, though its caption is shown.
+constexpr int kNightshade = 27;
+constexpr int kNightshadeMagicRow = 7;
+
+// A caption names a row; a line without a row has an empty or a blank one.
+bool IsCaptioned(const SpecLine& line) { return line.Caption.find_first_not_of(' ') != std::string_view::npos; }
 
 // Trunc(value) as it lands in a 16-bit sum: modulo 65536.
 std::uint16_t TruncatedToWord(double value) {
@@ -70,8 +71,8 @@ void StoreLevels(Configuration& configuration, const RowLevels& levels) {
 
 using SpecLevels = decltype(Configuration::Spec);
 
-// Recount against the levels the configuration held before the command: only
-// a difference from them marks the template modified.
+// Recount against the levels the configuration held before the command: a
+// difference from them, and nothing else, marks the template modified.
 std::optional<SpecTally> RecountSince(const SpecLevels& before, Configuration& configuration,
                                       const ClassInfo& classInfo, int row, std::string_view typedText,
                                       TemplateStatus status) {
@@ -89,13 +90,11 @@ std::optional<SpecTally> RecountSince(const SpecLevels& before, Configuration& c
     tally.Spent = SpentPoints(levels, allowances);
     tally.Left = tally.Total - tally.Spent;
     StoreLevels(configuration, levels);
-    if (tally.Left >= 0) {
-      if (configuration.Spec != before) tally.Status = TemplateStatus::Modified;
-      return tally;
-    }
-    if (edited <= 1) return tally;
+    if (tally.Left >= 0 || edited <= 1) break;
     tally.EditedText = std::to_string(--edited);
   }
+  if (configuration.Spec != before) tally.Status = TemplateStatus::Modified;
+  return tally;
 }
 
 }  // namespace
@@ -124,8 +123,22 @@ SpecAllowances AutoTrainAllowance(std::uint8_t level, const ClassInfo& classInfo
 }
 
 int SpecRowCount(int classIndex) {
-  if (classIndex < 0 || classIndex >= static_cast<int>(kSpecRowCounts.size())) return kFewestSpecRows;
-  return kSpecRowCounts[static_cast<std::size_t>(classIndex)];
+  const auto& lines = ClassInfoOf(classIndex).SpecLines;
+  const auto captioned = static_cast<int>(std::count_if(lines.begin(), lines.end(), IsCaptioned));
+  return std::max(kFewestSpecRows, captioned);
+}
+
+SpecRowFlags SpecRowsUsable(int classIndex) {
+  const int rowCount = SpecRowCount(classIndex);
+  SpecRowFlags usable{};
+  for (int row = 1; row <= kSpecLines; ++row) usable[static_cast<std::size_t>(row - 1)] = row <= rowCount;
+  return usable;
+}
+
+SpecRowFlags SpecRowsEditable(int classIndex) {
+  SpecRowFlags editable = SpecRowsUsable(classIndex);
+  if (classIndex == kNightshade) editable[kNightshadeMagicRow - 1] = false;
+  return editable;
 }
 
 std::int32_t SpecRowCost(int level, std::uint8_t allowance) {
@@ -140,12 +153,30 @@ std::optional<SpecTally> Recount(Configuration& configuration, const ClassInfo& 
 
 std::string PointsPerLevelText(double pointsPerLevel) { return FixedText(pointsPerLevel, 1, 1); }
 
+std::optional<SpecTally> RecountCurrent(TemplateWorkflow& workflow, int row, std::string_view typedText) {
+  Configuration* current = workflow.Model().Current();
+  if (!current) return std::nullopt;
+  auto tally = Recount(*current, workflow.Class().Info, row, typedText, workflow.Status());
+  if (tally) workflow.SetStatus(tally->Status);
+  return tally;
+}
+
+std::optional<SpecEditorView> RespecAndShowCurrent(TemplateWorkflow& workflow, RespecMode mode) {
+  Configuration* current = workflow.Model().Current();
+  if (!current) return std::nullopt;
+  SpecEditorView view = RespecAndShow(*current, workflow.Class().ClassIndex, workflow.Status(), mode);
+  if (view.Tally) workflow.SetStatus(view.Tally->Status);
+  return view;
+}
+
 SpecEditorView RespecAndShow(Configuration& configuration, int classIndex, TemplateStatus status, RespecMode mode) {
   const ClassInfo& info = ClassInfoOf(classIndex);
   const SpecLevels before = configuration.Spec;
   if (mode == RespecMode::Reset) configuration.Spec.fill(1);
   SpecEditorView view;
   view.RowCount = SpecRowCount(classIndex);
+  view.RowUsable = SpecRowsUsable(classIndex);
+  view.RowEditable = SpecRowsEditable(classIndex);
   view.Total = TotalSpecPoints(configuration.Level, info.SpecPointsPerLevel);
   view.PointsPerLevel = PointsPerLevelText(info.SpecPointsPerLevel);
   view.Tally = RecountSince(before, configuration, info, 1, std::to_string(configuration.Spec[0]), status);

@@ -33,15 +33,6 @@ bool IsSpecLineStat(const AppliedClass& applied, int stat) {
                      [stat](const SpecLine& line) { return line.Stat == stat; });
 }
 
-// "0" in place of the total for a stat the class has no use for.
-bool ShownAsZero(const AppliedClass& applied, int stat) {
-  if (IsFocus(stat)) return !(applied.Info.FocusCaster && IsSpecLineStat(applied, stat));
-  if (IsSkill(stat)) return !IsSpecLineStat(applied, stat);
-  if (stat == 181) return !applied.Info.DualWields;
-  if (stat == 182) return !applied.Info.UsesArchery;
-  return false;
-}
-
 // Labels that are not catalogue names but name a stat in the contributor report.
 constexpr DisplayRow kReportLabels[] = {{"Archery/Spell Speed", 152}, {"Archery/Spell Damage", 153},
                                         {"Archery/Spell Range", 154}, {"Archery/Spell Damage Vs.", 195},
@@ -175,6 +166,14 @@ int AddRaceResistLines(int stat, const Configuration& configuration, std::vector
 
 }  // namespace
 
+bool ClassShowsStat(const AppliedClass& applied, int statId) {
+  if (IsFocus(statId)) return applied.Info.FocusCaster && IsSpecLineStat(applied, statId);
+  if (IsSkill(statId)) return IsSpecLineStat(applied, statId);
+  if (statId == 181) return applied.Info.DualWields;
+  if (statId == 182) return applied.Info.UsesArchery;
+  return true;
+}
+
 const std::vector<DisplayGroup>& CapFormulas() {
   static const std::vector<DisplayGroup> table = {
       {"Stats",
@@ -302,7 +301,7 @@ StatPanels BuildStatPanels(const StatResult& result, const AppliedClass& applied
     for (const DisplayRow& row : group.rows) {
       const auto stat = static_cast<std::size_t>(row.statId);
       PanelRow shown{std::string(row.label), row.statId,
-                     ShownAsZero(applied, row.statId) ? std::string("0") : std::to_string(result.Totals[stat]),
+                     ClassShowsStat(applied, row.statId) ? std::to_string(result.Totals[stat]) : std::string("0"),
                      result.Caps[stat], result.Diffs[stat], result.States[stat]};
       const bool zero = shown.now == "0";
       const StatList list = ListOf(row.statId);

@@ -59,6 +59,13 @@ struct StateStyle {
 };
 StateStyle StyleOf(StatState state);
 
+// Whether the class has a use for the stat, so that its total is shown: a
+// focus only for a focus caster and only for the foci of its own spec lines,
+// a skill only for the class's spec lines, "All Dual Wielding Skills" (181)
+// only when the class dual wields, "All Archery Skills" (182) only when it
+// uses archery; every other stat always.
+bool ClassShowsStat(const AppliedClass& applied, int statId);
+
 // The rows of every list for a result of the engine. `showAllOthers` is the
 // "Show All ToA/PvE/Other Stats" check box.
 StatPanels BuildStatPanels(const StatResult& result, const AppliedClass& applied, bool showAllOthers);

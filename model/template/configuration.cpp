@@ -2,14 +2,19 @@
 
 namespace davoruzivi {
 
-bool WeaponsChoiceCounts(int equipmentSlot, int weaponsEquipped) {
+std::optional<int> WeaponsChosenBy(int equipmentSlot) {
   switch (equipmentSlot) {
     case slot::RightHand:
-    case slot::LeftHand: return weaponsEquipped == weapons::OneHanded;
-    case slot::TwoHand: return weaponsEquipped == weapons::TwoHanded;
-    case slot::Ranged: return weaponsEquipped == weapons::Ranged;
-    default: return true;
+    case slot::LeftHand: return weapons::OneHanded;
+    case slot::TwoHand: return weapons::TwoHanded;
+    case slot::Ranged: return weapons::Ranged;
+    default: return std::nullopt;
   }
+}
+
+bool WeaponsChoiceCounts(int equipmentSlot, int weaponsEquipped) {
+  const std::optional<int> chosenBy = WeaponsChosenBy(equipmentSlot);
+  return !chosenBy || *chosenBy == weaponsEquipped;
 }
 
 Configuration NewConfiguration(std::string_view race) {

@@ -4,6 +4,7 @@
 // and weapon choice.
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,9 +41,13 @@ struct Configuration {
   friend bool operator==(const Configuration&, const Configuration&) = default;
 };
 
-// Whether the weapons choice lets an equipment slot count: the hand slots for
-// "Right and Left Hands", the two-hand slot for "Two Handed", the ranged slot
-// for "Ranged / Instrument"; every other slot always counts.
+// The weapons choice a weapon slot stands for: the hand slots for "Right and
+// Left Hands", the two-hand slot for "Two Handed", the ranged slot for
+// "Ranged / Instrument"; nothing for every other slot.
+std::optional<int> WeaponsChosenBy(int equipmentSlot);
+
+// Whether the weapons choice lets an equipment slot count: a weapon slot only
+// under its own choice; every other slot always counts.
 bool WeaponsChoiceCounts(int equipmentSlot, int weaponsEquipped);
 
 // A configuration as "Begin/New" makes it: every slot "e0", level 50, spec

@@ -12,17 +12,6 @@ namespace {
 // A value no slot has: the refresh sets it so that the slot it wants is shown.
 constexpr int kNoCurrentSlot = 20;
 
-// The weapons a slot button chooses; nothing for a slot that chooses none.
-std::optional<int> WeaponsChosenBy(int equipmentSlot) {
-  switch (equipmentSlot) {
-    case slot::RightHand:
-    case slot::LeftHand: return weapons::OneHanded;
-    case slot::TwoHand: return weapons::TwoHanded;
-    case slot::Ranged: return weapons::Ranged;
-    default: return std::nullopt;
-  }
-}
-
 }  // namespace
 
 EquipmentPage::EquipmentPage(TemplateWorkflow& workflow, const MasterVault& vault) : workflow_(workflow), vault_(vault) {
@@ -63,6 +52,7 @@ void EquipmentPage::ShowSlot(int equipmentSlot, PageOrigin origin) {
     workflow_.ChangeWeapons(chosen);
   }
   entries_ = CandidateList(workflow_.Model(), vault_, SlotKindOf(equipmentSlot));
+  shownConfiguration_ = workflow_.Model().CurrentConfiguration;
   selected_ = -1;
   if (const Configuration* configuration = Current()) {
     const std::string& ref = configuration->Slots[static_cast<std::size_t>(equipmentSlot)];
@@ -75,9 +65,10 @@ void EquipmentPage::ShowSlot(int equipmentSlot, PageOrigin origin) {
 void EquipmentPage::ChooseEntry(int entry, PageOrigin origin) {
   const int s = CurrentSlot();
   if (s < 0 || s >= kEquipmentSlotCount || entries_.empty()) return;
-  // A list shown before the template or its lists changed names other items
-  // than its entries say: it is shown anew and stores nothing.
-  if (origin == PageOrigin::List && entries_ != CandidateList(workflow_.Model(), vault_, SlotKindOf(s))) {
+  // A list shown for another configuration, or before the template or its
+  // lists changed, names other items than its entries say: it is shown anew
+  // and stores nothing.
+  if (origin == PageOrigin::List && ShowsStaleList()) {
     ShowSlot(s, PageOrigin::PageRefresh);
     return;
   }
@@ -99,21 +90,30 @@ void EquipmentPage::ChooseEntry(int entry, PageOrigin origin) {
   if (byUser) DescribeSlotItem(chosen.ref);
 }
 
+bool EquipmentPage::ShowsStaleList() const {
+  return shownConfiguration_ != workflow_.Model().CurrentConfiguration ||
+         entries_ != CandidateList(workflow_.Model(), vault_, SlotKindOf(CurrentSlot()));
+}
+
 bool EquipmentPage::MoveSelection(int step) {
+  if (ShowsStaleList()) {
+    ShowSlot(CurrentSlot(), PageOrigin::PageRefresh);
+    return false;
+  }
   const int target = selected_ + step;
   if (selected_ < 0 || target < 0 || target >= static_cast<int>(entries_.size())) return false;
   ChooseEntry(target, PageOrigin::List);
   return true;
 }
 
+// The refresh chooses no weapons (only the slot buttons do), so the weapons
+// choice it keeps is the one stored: it recalculates and stores nothing.
 void EquipmentPage::RefreshAllSlots() {
   const int remembered = CurrentSlot();
-  const Configuration* configuration = Current();
-  const int weapons = configuration ? configuration->WeaponsEquipped : weapons::NotChosen;
   for (int s = 0; s < kEquipmentSlotCount; ++s) ShowSlot(s, PageOrigin::PageRefresh);
   workflow_.Model().CurrentSlot = kNoCurrentSlot;
   ShowSlot(remembered, PageOrigin::PageRefresh);
-  if (Current()) workflow_.ChangeWeapons(weapons);
+  if (Current()) workflow_.Recalculate(TemplateWorkflow::Change::None);
 }
 
 void EquipmentPage::DescribeSlotItem(std::string_view ref) {
@@ -122,6 +122,7 @@ void EquipmentPage::DescribeSlotItem(std::string_view ref) {
   const auto item = configuration && ref != kEmptySlotRef ? Resolve(workflow_.Model(), *configuration, s)
                                                           : std::nullopt;
   if (!item) {
+    infoTitle_.reset();  // the panel keeps the title it shows
     infoLines_ = {std::string(kNoItemSelected)};
     return;
   }

@@ -4,6 +4,7 @@
 // current configuration, recalculates and describes the item.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,11 +60,14 @@ class EquipmentPage {
   // "Chest Slot Selections :"
   std::string SlotHeading() const;
   const std::array<std::string, kEquipmentSlotCount>& ButtonCaptions() const { return captions_; }
-  const std::string& InfoTitle() const { return infoTitle_; }
+  // The title of the described item; nothing when the panel keeps its own
+  // ("No Item Selected" leaves the title as it was).
+  const std::optional<std::string>& InfoTitle() const { return infoTitle_; }
   const std::vector<std::string>& InfoLines() const { return infoLines_; }
 
  private:
   void ShowSlot(int equipmentSlot, PageOrigin origin);
+  bool ShowsStaleList() const;
   Configuration* Current() const;
 
   TemplateWorkflow& workflow_;
@@ -71,8 +75,9 @@ class EquipmentPage {
   bool automaticWeapons_ = true;
   std::vector<Candidate> entries_;
   int selected_ = -1;
+  int shownConfiguration_ = -1;  // the configuration whose choice the list shows
   std::array<std::string, kEquipmentSlotCount> captions_;
-  std::string infoTitle_ = "Information";
+  std::optional<std::string> infoTitle_;
   std::vector<std::string> infoLines_;
 };
 

@@ -34,7 +34,7 @@ constexpr std::string_view kCopyMark = "(Copy:";
 constexpr std::string_view kCopySuffixStart = " (Copy: ";
 
 // Answers of the save prompt.
-constexpr int kSaveAnswer = 1, kGoOnAnswer = 2, kSaveAsAnswer = 4;
+constexpr int kSaveAnswer = 1, kGoOnAnswer = 2, kCancelAnswer = 3, kSaveAsAnswer = 4;
 
 std::string LowerCase(std::string_view text) {
   std::string lower(text);
@@ -128,8 +128,9 @@ std::string TemplateWorkflow::ProposedFileName(std::string_view separator) const
 // ------------------------------------------------------------------ file commands
 
 TemplateWorkflow::Proceed TemplateWorkflow::AskToSaveFirst(std::string_view message, std::string_view secondButton) {
-  const int answer = services_.questions.Ask({std::string(message), std::string(kSaveFirstCaption), "&Save",
-                                              std::string(secondButton), "&Cancel", "Save &As..."});
+  const platform::Question question{std::string(message), std::string(kSaveFirstCaption), "&Save",
+                                    std::string(secondButton),  "&Cancel", "Save &As...", kCancelAnswer};
+  const int answer = services_.questions.Ask(question);
   if (answer == kSaveAnswer) Save();
   if (answer == kSaveAsAnswer) SaveAs();
   if (answer == kGoOnAnswer) return Proceed::Yes;
@@ -151,6 +152,8 @@ void TemplateWorkflow::NewTemplate() {
 }
 
 void TemplateWorkflow::StartNewTemplate() {
+  ++generation_;
+  for (const auto& handler : newTemplateStarted_) handler();
   startupCaption_ = false;
   ClearTemplate(model_);
   model_.ServerIndex = ServerTypeText(settings_.Server).empty() ? -1 : settings_.Server;
@@ -230,6 +233,7 @@ bool TemplateWorkflow::OpenFile(const std::filesystem::path& path, TemplateReadM
   // failed load leaves no file to save to.
   model_.FileName = load ? (read ? path : std::filesystem::path()) : openFile;
   model_.FileNameConfirmed = load ? read : openFileConfirmed;
+  if (!load) ++generation_;  // merged, or the backup put back
   Recalculate();
   status_ = load ? TemplateStatus::Saved : TemplateStatus::Modified;
   return read;
@@ -273,13 +277,13 @@ platform::FileDialogRequest TemplateWorkflow::SaveRequest() const {
   // may be read-only). A name with a folder is a file that was loaded or
   // saved: it is offered again where it is, an older template's as ".kwt".
   platform::FileDialogRequest request{"Save Template", std::string(kSaveFilter), "kwt",
-                                      services_.files.DocumentsFolder(), ProposedFileName("-"),
+                                      services_.files.DocumentsFolder(), Cp1252ToUtf8(ProposedFileName("-")),
                                       /*mustExist=*/false, /*confirmOverwrite=*/true};
   if (model_.FileName.has_parent_path()) {
     std::filesystem::path name = model_.FileName.filename();
     if (TemplateFileKindOf(name) != TemplateFileKind::Template) name.replace_extension(".kwt");
     request.folder = model_.FileName.parent_path();
-    request.proposedName = NameWithoutFolder(name);
+    request.proposedName = name;
   }
   return request;
 }
@@ -388,7 +392,10 @@ void TemplateWorkflow::ChangeLevel(int level, bool byUser) {
   Configuration* current = model_.Current();
   if (!current) return;
   const auto chosen = static_cast<std::uint8_t>(std::clamp(level, 1, kMaxLevel));
-  if (chosen == current->Level) {
+  // Selecting a configuration repairs a level out of range, as a damaged file
+  // may hold it, but that is no change the user made.
+  if (chosen == current->Level || !byUser) {
+    current->Level = chosen;
     Recalculate(Change::None);
     return;
   }
@@ -423,15 +430,16 @@ void TemplateWorkflow::ChangeWeapons(int weapons) {
     Recalculate(Store(current->WeaponsEquipped, static_cast<std::uint8_t>(std::clamp(weapons, 0, 3))));
 }
 
-void TemplateWorkflow::UnequipAll() {
+bool TemplateWorkflow::UnequipAll() {
   Configuration* current = model_.Current();
-  if (!current) return;
+  if (!current) return false;
   const int answer = services_.questions.Ask({"Are you you wish to set all equipment slots to empty?", "Empty Slots?",
                                               "&Empty", "&Cancel", "", ""});
-  if (answer != 1) return;
+  if (answer != 1) return false;
   decltype(current->Slots) empty;
   empty.fill(std::string(kEmptySlotRef));
   Recalculate(Store(current->Slots, empty));
+  return true;
 }
 
 void TemplateWorkflow::EditNotes(std::vector<std::string> notes) {

@@ -53,6 +53,12 @@ class TemplateWorkflow {
   enum class Change { Made, None };
   static constexpr Change ChangeIf(bool changed) { return changed ? Change::Made : Change::None; }
 
+  // Runs whenever a new template starts (New, and Load before it reads).
+  void OnNewTemplate(std::function<void()> handler) { newTemplateStarted_.push_back(std::move(handler)); }
+  // Counts the templates started and the imports merged or undone: a view
+  // that showed another count shows another template's items.
+  int TemplateGeneration() const { return generation_; }
+
   // Runs on every recalculation (the stat engine and the stat panels attach here).
   void OnRecalculate(std::function<void()> handler) { recalculated_.push_back(std::move(handler)); }
   // Recalculate: every change to a configuration or its items ends here; only
@@ -91,7 +97,8 @@ class TemplateWorkflow {
   void ChangeRealmRank(int realmRank);
   void ChangeRace(std::string_view race);
   void ChangeWeapons(int weapons);
-  void UnequipAll();
+  // True when the user answered "&Empty".
+  bool UnequipAll();
   void EditNotes(std::vector<std::string> notes);
 
   // ---- class and server type, while the template has no configuration
@@ -140,6 +147,8 @@ class TemplateWorkflow {
   RecentTemplates recent_;
   std::filesystem::path programFolder_;
   std::vector<std::function<void()>> recalculated_;
+  std::vector<std::function<void()>> newTemplateStarted_;
+  int generation_ = 0;
   TemplateStatus status_ = TemplateStatus::New;
   bool startupCaption_ = true;
   AppliedClass applied_;

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_file_dialogs.h"
 
+#include <QFile>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -17,7 +19,7 @@ std::optional<std::filesystem::path> Run(QWidget* parent, const FileDialogReques
   dialog.setFileMode(save ? QFileDialog::AnyFile : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!request.proposedName.empty()) dialog.selectFile(ToQString(request.proposedName));
+  if (!request.proposedName.empty()) dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
@@ -25,10 +26,11 @@ QByteArray Resource(const QString& name) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes) {
-  QDir().mkpath(folder);
-  QFile file(folder + QLatin1Char('/') + name);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+// Whether the whole file now holds the bytes.
+bool WriteFile(const QString& folder, const QString& name, const QByteArray& bytes) {
+  if (!QDir().mkpath(folder)) return false;
+  QSaveFile file(folder + QLatin1Char('/') + name);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 // The path as one argument of an Exec line: quoted when it holds a character
@@ -60,18 +62,29 @@ void RunIfInstalled(const QString& program, const QStringList& arguments) {
   if (!path.isEmpty()) QProcess::execute(path, arguments);
 }
 
+// The file-type package and the menu entry in the data folder; false when
+// there is no data folder or a file could not be written.
+bool WriteDesktopFiles(const QString& data, const QString& programPath) {
+  return !data.isEmpty() &&
+         WriteFile(data + QStringLiteral("/mime/packages"), kMimePackage, Resource(kMimePackage)) &&
+         WriteFile(data + QStringLiteral("/applications"), kDesktopEntry, DesktopEntryFor(programPath));
+}
+
+// Lets the desktop's tools take up the files written into the data folder.
+void AnnounceDesktopFiles(const QString& data) {
+  RunIfInstalled(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});
+  for (const QString& type : kMimeTypes)
+    RunIfInstalled(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopEntry, type});
+}
+
 }  // namespace
 
 std::string RegisterFileTypes(const QString& programPath) {
   LoadDesktopFiles();
   const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  const QString mime = data + QStringLiteral("/mime");
-  WriteFile(mime + QStringLiteral("/packages"), kMimePackage, Resource(kMimePackage));
-  WriteFile(data + QStringLiteral("/applications"), kDesktopEntry, DesktopEntryFor(programPath));
-  RunIfInstalled(QStringLiteral("update-mime-database"), {mime});
-  for (const QString& type : kMimeTypes)
-    RunIfInstalled(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopEntry, type});
-  return "KWT, KWC, and KWY files have been associated with Kitwright";
+  if (!WriteDesktopFiles(data, programPath)) return std::string(kFileTypesNotRegisteredMessage);
+  AnnounceDesktopFiles(data);
+  return std::string(kFileTypesRegisteredMessage);
 }
 
 }  // namespace davoruzivi::platform

@@ -31,4 +31,10 @@ TEST(GemCommand, BadArgumentsAreUsageErrors) {
     ExpectUsageError(args);
 }
 
+TEST(GemCommand, TierMustFitAStoredGemTier) {
+  for (const std::string tier : {"-1", "-2147483648", "65536", "2147483647", "99999999999"})
+    ExpectUsageError({"gem", "22", tier});
+  ExpectOutput({"gem", "1", "65535"}, "fiery essence jewel\n1  , 262141 Essence of Life | 65536 Draconic Fire\n0.0\n");
+}
+
 }  // namespace

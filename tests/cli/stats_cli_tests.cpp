@@ -3,27 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/text_lines.h"
 #include "run_cli.h"
 #include "template/template.h"
 
 namespace {
 
 namespace dz = davoruzivi;
+using dz::SplitLines;
 using dz::testing::Outcome;
 using dz::testing::RunCli;
 using dz::testing::TemporaryFolder;
 using dz::testing::WriteBytes;
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 class StatCommands : public ::testing::Test {
  protected:

@@ -33,6 +33,12 @@ TEST(ClassTable, FlagsAcuityArmourAndShields) {
   EXPECT_EQ(ClassInfoOf(3).SpecPointsPerLevel, 1.801) << "kept as the decimal, not 1.8";
 }
 
+TEST(ClassTable, FocusAndInstrumentClasses) {
+  EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.FocusCaster; }),
+            (std::set<int>{1, 9, 13, 14, 15, 16, 17, 22, 23, 26, 33, 37, 42, 45}));
+  EXPECT_EQ(ClassesWhere([](const ClassInfo& i) { return i.UsesInstrument; }), (std::set<int>{8, 18}));
+}
+
 TEST(ClassTable, SpecLinesAndAutoTrain) {
   EXPECT_EQ(ClassInfoOf(0).AutoTrain, (std::array<bool, 8>{false, false, false, false, true, false, true, false}));
   EXPECT_EQ(ClassInfoOf(10).SpecLines[6], (SpecLine{"Chants+", 249}));
@@ -74,6 +80,9 @@ TEST(ApplyClass, FillsTheClearedValuesFromTheTable) {
   EXPECT_EQ(warrior.Realm, 2);
   EXPECT_EQ(warrior.Info.SpecLines[5], (SpecLine{"Sword+", 103}));
   EXPECT_EQ(warrior.Info.SpecLines[6], (SpecLine{" ", 255}));
+  EXPECT_EQ(warrior.Info.AutoTrain, (std::array<bool, 8>{false, false, false, true, true, true, false, false}));
+  EXPECT_FALSE(warrior.Info.UsesInstrument || warrior.Info.UsesArchery || warrior.Info.DualWields ||
+               warrior.Info.FocusCaster || warrior.Info.IsMauler);
   ASSERT_EQ(warrior.Races.size(), 8u);
   EXPECT_EQ(warrior.Races[7], "Valkyn");
 
@@ -88,13 +97,17 @@ TEST(ApplyClass, FillsTheClearedValuesFromTheTable) {
 }
 
 TEST(Races, ListsIndicesAndResists) {
-  EXPECT_EQ(RaceList(0)[3], "Half-Ogres");
-  EXPECT_EQ(RaceList(1).back(), "Sylvan");
+  using Races = std::vector<std::string_view>;
+  const auto racesOf = [](int realm) { return Races(RaceList(realm).begin(), RaceList(realm).end()); };
+  EXPECT_EQ(racesOf(0), (Races{"<None>", "Avalonian", "Briton", "Half-Ogres", "Highlander", "Inconnu", "Minotaur",
+                               "Saracen"}));
+  EXPECT_EQ(racesOf(1), (Races{"<None>", "Celt", "Elf", "Firbolg", "Lurikeen", "Minotaur", "Shar", "Sylvan"}));
   EXPECT_EQ(RaceIndex("Briton"), 1);
   EXPECT_EQ(RaceIndex("Minotaur"), 19);
   EXPECT_EQ(RaceIndex("briton"), 0);
   EXPECT_EQ(RaceResists("Inconnu"), (RaceResistValues{2, 0, 3, 5, 0, 0, 0, 0, 5}));
   EXPECT_EQ(RaceResists("Valkyn"), (RaceResistValues{0, 3, 2, 0, 5, 0, 0, 5, 0}));
+  EXPECT_EQ(RaceResists("Minotaur"), (RaceResistValues{4, 0, 0, 3, 3, 0, 0, 0, 0})) << "crush, heat and cold";
   EXPECT_EQ(RaceResists("Half-Ogre"), RaceResistValues{});
 }
 
@@ -102,6 +115,8 @@ TEST(ServerTypes, TextsAndMenu) {
   EXPECT_EQ(ServerTypeText(7), "");
   EXPECT_EQ(ServerTypeIndex("Ywaine"), -1);
   EXPECT_EQ(ReadServerTypeText("Ywaine"), "Ywain");
+  EXPECT_EQ(ServerTypeMenuCaption(1), "&Cooperative");
+  EXPECT_EQ(ServerTypeMenuCaption(2), "Cla&ssic");
   EXPECT_EQ(ServerTypeMenuCaption(6), "&Realm-Free");
 }
 

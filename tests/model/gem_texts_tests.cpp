@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "spellcraft/spellcraft.h"
 
 namespace davoruzivi {
@@ -36,6 +38,21 @@ TEST(GemTexts, MaterialsOfDocumentedGems) {
   // Dust and liquid vary by stat.
   EXPECT_EQ(GemMaterials(16, 1, kAlbion), "1 Um , 6 Ground Draconic Scales | 2 Sun Light");
   EXPECT_EQ(GemMaterials(114, 0, kAlbion), "1 Lo , 1 Ground Vendo Bone | 1 Undead Ash and Holy Water");
+}
+
+TEST(GemTexts, MaterialAmountsOnlyForTiersAnItemCanStore) {
+  EXPECT_EQ(GemMaterials(1, 65535, kAlbion), "1  , 262141 Essence of Life | 65536 Draconic Fire");
+  EXPECT_EQ(GemMaterials(22, 65535, kAlbion),
+            "1  , 327676 Ground Draconic Scales | 65536 Draconic Fire, Mystic Energy & Treant Blood");
+  const GemMaterialCounts widest = GemMaterialCountsOf(11, 65535, kAlbion);
+  EXPECT_EQ(widest.dust, (std::pair<std::string_view, int>{"Ground Draconic Scales", 327676}));
+  EXPECT_EQ(widest.liquids, (Counts{{"Draconic Fire", 65536}}));
+  for (const int tier : {-1, 65536, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    EXPECT_EQ(GemMaterials(22, tier, kAlbion), "1  ,  | ") << tier;
+    const GemMaterialCounts counts = GemMaterialCountsOf(20, tier, kAlbion);
+    EXPECT_FALSE(counts.dust.has_value()) << tier;
+    EXPECT_TRUE(counts.liquids.empty()) << tier;
+  }
 }
 
 TEST(GemTexts, MaterialCountsMatchTheText) {

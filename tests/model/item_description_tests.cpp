@@ -9,7 +9,7 @@
 
 #include "describe/describe.h"
 #include "itemdb/itemdb.h"
-#include "spellcraft/gem_texts.h"
+#include "template/classes.h"
 
 namespace davoruzivi {
 namespace {
@@ -167,19 +167,46 @@ TEST_F(ItemDescriptionTest, CraftedItemLayout) {
   item.StatIds = {1, 0, 0, 0, 10, 0, 2};
   item.StatValues = {12, 0, 0, 0, 4, 0, 3};
   item.GemTiers = {3, 0, 0, 0};
-  const std::string emptyGem = "<Empty>                        :    0 ( " + GemName(0, 0, 1) + " )";
+  const std::string emptyGem = "<Empty>                        :    0 ( Raw  )";
   const ItemDescription description = DescribeCraftedItem(item, Context(0, 1));
   EXPECT_EQ(description.title, "Spellcrafted Item Report : Crafted");
   EXPECT_EQ(description.lines,
             (Lines{"Item Name (Auto) : Crafted", "Item Type : Crafted", "",
-                   "Strength                       :   12 ( " + GemName(1, 3, 1) + " )", emptyGem, emptyGem,
+                   "Strength                       :   12 ( Flawed fiery essence jewel )", emptyGem, emptyGem,
                    emptyGem, "", "Fifth Slot Bonuses : 4 Hit Points", "3 Constitution"}));
   item.Autoname = 0;
   EXPECT_EQ(DescribeCraftedItem(item, Context()).lines.front(), "Item Name (Manual) : Crafted");
   item.Autoname = 2;
   EXPECT_EQ(DescribeCraftedItem(item, Context()).lines.front(), "Item Type : Crafted");
   // Long names and amounts are not cut.
-  EXPECT_EQ(GemLine(220, 12345, 0, 0), "Mythical Constitution Bonus (Stat+Cap) : 12345 ( " + GemName(220, 0, 0) + " )");
+  EXPECT_EQ(GemLine(220, 12345, 0, 0), "Mythical Constitution Bonus (Stat+Cap) : 12345 ( Raw  )");
+}
+
+TEST_F(ItemDescriptionTest, EmptiedGemSlotShowsNoAmountWhateverItStillHolds) {
+  CraftedItem item;
+  item.Autoname = 2;
+  item.StatIds = {0, 2};
+  item.StatValues = {11, 5};  // slot 1 was a Flawed Strength gem of 11 before it was taken out
+  item.GemTiers = {3, 1};
+  EXPECT_EQ(DescribeCraftedItem(item, Context()).lines,
+            (Lines{"Item Type : Crafted", "", "<Empty>                        :    0 ( Flawed  )",
+                   "Constitution                   :    5 ( Uncut earthen essence jewel )",
+                   "<Empty>                        :    0 ( Raw  )", "<Empty>                        :    0 ( Raw  )",
+                   ""}));
+}
+
+TEST_F(ItemDescriptionTest, AllSkillGemsAreNamedForTheClassRealm) {
+  CraftedItem item;
+  item.Autoname = 2;
+  item.StatIds = {20};
+  item.StatValues = {1};
+  const auto firstGem = [&](int classIndex) {
+    return DescribeCraftedItem(item, ContextForClass(vocabularies_, classIndex)).lines[2];
+  };
+  constexpr int kFirstHibernianClass = 16;
+  ASSERT_EQ(CharacterRealm(kFirstHibernianClass), 1);
+  EXPECT_EQ(firstGem(kFirstHibernianClass), "All Melee Skills               :    1 ( Raw finesse spell stone )");
+  EXPECT_EQ(firstGem(0), "All Melee Skills               :    1 ( Raw finesse war sigil )");
 }
 
 }  // namespace

@@ -187,6 +187,9 @@ TEST_F(LegacyTemplates, OldServerTypesAreConvertedWhenTheUserSaysSo) {
   ASSERT_EQ(questions_.asked.size(), 1u);
   EXPECT_EQ(questions_.asked[0].message,
             "Would you like to convert from the old server types to the new Ywaine/Realm Free types?");
+  EXPECT_EQ(questions_.asked[0].caption, "Convert Server Type?");
+  EXPECT_EQ(questions_.asked[0].first, "&Convert");
+  EXPECT_EQ(questions_.asked[0].second, "&Don't Convert");
   EXPECT_EQ(model_.ServerIndex, 6);
   questions_.answers = {2};
   ASSERT_TRUE(workflow_.Load(coop));

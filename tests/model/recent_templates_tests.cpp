@@ -51,5 +51,10 @@ TEST_F(RecentList, RemovingMovesTheLaterEntriesUpAndCaptionsNameTheFile) {
   EXPECT_EQ(recent_.Caption(2), "&2. Ywain - (Alb) Cleric.kwt");
 }
 
+TEST_F(RecentList, AnAmpersandInAFileNameShowsAsItselfInTheCaption) {
+  settings_.Files[2] = "/R&D/R&D && more.kwt";
+  EXPECT_EQ(recent_.Caption(3), "&3. R&&D &&&& more.kwt");
+}
+
 }  // namespace
 }  // namespace davoruzivi

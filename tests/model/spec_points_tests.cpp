@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 
 #include "stats/spec_points.h"
 
@@ -37,13 +37,35 @@ TEST(SpecPoints, AutoTrainAllowanceGoesToAutoTrainedLinesOnly) {
   EXPECT_EQ(SpecRowCost(12, 0), 77);
 }
 
-TEST(SpecPoints, RowCountIsTheNumberOfCaptionedLines) {
-  for (int c = 0; c < 47; ++c) {
-    const auto& lines = ClassInfoOf(c).SpecLines;
-    const auto captioned = std::count_if(lines.begin(), lines.end(), [](const SpecLine& l) { return !l.Caption.empty(); });
-    EXPECT_EQ(SpecRowCount(c), captioned) << "class " << c;
-  }
+TEST(SpecPoints, RowCountsByClass) {
+  constexpr std::array<int, 47> kRows = {
+      8, 3, 3, 4, 5, 6, 5, 6, 4, 3,  // 0..9
+      7, 7, 5, 3, 3, 3, 3, 3, 5, 6,  // 10..19
+      7, 3, 3, 3, 7, 5, 3, 7, 5, 3,  // 20..29
+      4, 6, 5, 3, 3, 5, 5, 3, 6, 6,  // 30..39
+      3, 5, 3, 6, 6, 3, 6,           // 40..46
+  };
+  for (int c = 0; c < 47; ++c) EXPECT_EQ(SpecRowCount(c), kRows[static_cast<std::size_t>(c)]) << "class " << c;
   EXPECT_EQ(SpecRowCount(47), 3);
+  EXPECT_EQ(SpecRowCount(-1), 3);
+}
+
+using Flags = SpecRowFlags;
+
+TEST(SpecPoints, RowStatesFollowTheRowCount) {
+  const Flags all{true, true, true, true, true, true, true, true};
+  EXPECT_EQ(SpecRowsUsable(0), all);  // Armsman
+  EXPECT_EQ(SpecRowsEditable(0), all);
+  const Flags firstThree{true, true, true, false, false, false, false, false};
+  EXPECT_EQ(SpecRowsUsable(2), firstThree);  // Cleric
+  EXPECT_EQ(SpecRowsEditable(2), firstThree);
+  EXPECT_EQ(SpecRowsUsable(99), firstThree);
+}
+
+TEST(SpecPoints, NightshadeMagicRowShowsItsCaptionButCannotBeEdited) {
+  EXPECT_EQ(SpecRowsUsable(27), (Flags{true, true, true, true, true, true, true, false}));
+  EXPECT_EQ(SpecRowsEditable(27), (Flags{true, true, true, true, true, true, false, false}));
+  EXPECT_EQ(SpecRowsEditable(10), SpecRowsUsable(10)) << "another class with seven rows edits all of them";
 }
 
 TEST(SpecPoints, PointsPerLevelShowOneSignificantDigitRoundedHalfAway) {
@@ -74,15 +96,16 @@ TEST_F(SpecRecount, OverspendLowersTheEditedRowToTheHighestFittingLevel) {
   EXPECT_EQ(configuration_.Spec, (std::array<std::uint8_t, kSpecLines>{40, 50, 41, 5, 12, 1, 1, 1}));
 }
 
-TEST_F(SpecRecount, OverspendWithTheEditedRowAtOneStopsWithoutMarkingModified) {
+TEST_F(SpecRecount, OverspendStopsWithTheEditedRowAtOne) {
   SetLevels({9, 50, 50, 50, 1, 1, 1, 1});  // rows 2..4 alone cost 3822
-  for (std::string_view typed : {"1", "5"}) {
-    const auto tally = Type(1, typed);
-    ASSERT_TRUE(tally);
-    EXPECT_EQ(*tally, (SpecTally{"1", 2979, 3822, 2979 - 3822, TemplateStatus::Saved})) << typed;
-    EXPECT_EQ(configuration_.Spec[0], 1);
-    EXPECT_EQ(configuration_.Spec[3], 50);
-  }
+  auto tally = Type(1, "5");
+  ASSERT_TRUE(tally);
+  EXPECT_EQ(*tally, (SpecTally{"1", 2979, 3822, 2979 - 3822, TemplateStatus::Modified})) << "row 1 came down from 9";
+  EXPECT_EQ(configuration_.Spec, (std::array<std::uint8_t, kSpecLines>{1, 50, 50, 50, 1, 1, 1, 1}));
+
+  tally = Type(1, "5");
+  ASSERT_TRUE(tally);
+  EXPECT_EQ(*tally, (SpecTally{"1", 2979, 3822, 2979 - 3822, TemplateStatus::Saved})) << "nothing changed";
 }
 
 TEST_F(SpecRecount, TypedTextIsCorrectedBeforeCounting) {
@@ -118,6 +141,8 @@ TEST_F(SpecRecount, RespecResetsOrShowsAndRecountsRowOne) {
   SetLevels({60, 20, 1, 1, 1, 1, 1, 1});  // row 1 above the level, as only a file can hold
   SpecEditorView view = RespecAndShow(configuration_, 27, TemplateStatus::Saved, RespecMode::Show);
   EXPECT_EQ(view.RowCount, 7);
+  EXPECT_EQ(view.RowUsable, SpecRowsUsable(27));
+  EXPECT_EQ(view.RowEditable, SpecRowsEditable(27));
   EXPECT_EQ(view.Total, 3253);
   EXPECT_EQ(view.PointsPerLevel, "2.0");
   ASSERT_TRUE(view.Tally);
@@ -129,6 +154,16 @@ TEST_F(SpecRecount, RespecResetsOrShowsAndRecountsRowOne) {
   EXPECT_EQ(configuration_.Spec, (std::array<std::uint8_t, kSpecLines>{1, 1, 1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(view.Tally->Left, 3253);
   EXPECT_EQ(view.Tally->Status, TemplateStatus::Modified);
+}
+
+TEST_F(SpecRecount, ShowingAnOverspentSpecMarksTheLoweredRowModified) {
+  SetLevels({30, 50, 50, 50, 1, 1, 1, 1});  // as only a file can hold
+  const SpecEditorView view = RespecAndShow(configuration_, 0, TemplateStatus::Saved, RespecMode::Show);
+  ASSERT_TRUE(view.Tally);
+  EXPECT_EQ(view.Tally->Status, TemplateStatus::Modified);
+  EXPECT_EQ(view.Tally->EditedText, "1");
+  EXPECT_EQ(configuration_.Spec[0], 1);
+  EXPECT_LT(view.Tally->Left, 0);
 }
 
 TEST_F(SpecRecount, OnlyChangedLevelsMarkTheTemplateModified) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "spellcraft/spellcraft.h"
 
 namespace davoruzivi {
@@ -40,6 +42,23 @@ TEST(SpellcraftRules, AmountsTiersAndImbuePointsOfEachCategory) {
   EXPECT_EQ(GemImbuePoints(29, 8), 35.0);   // skill
   EXPECT_EQ(GemImbuePoints(22, 50), 1.0);   // all-skills and focus cost 1 whatever the amount
   EXPECT_EQ(GemImbuePoints(150, 17), 0.0);
+}
+
+TEST(SpellcraftRules, ImbuePointsOfAGemTier) {
+  EXPECT_EQ(GemTierImbuePoints(1, 9), 16.0);   // Perfect Strength, 29
+  EXPECT_EQ(GemTierImbuePoints(1, 0), 1.0);    // Raw Strength, 2
+  EXPECT_EQ(GemTierImbuePoints(11, 9), 32.0);  // 17 Crush Resist
+  EXPECT_EQ(GemTierImbuePoints(10, 9), 19.0);  // 76 Hit Points
+  EXPECT_EQ(GemTierImbuePoints(29, 7), 35.0);  // 8 Slash
+  EXPECT_EQ(GemTierImbuePoints(22, 9), 1.0);   // focus
+  EXPECT_EQ(GemTierImbuePoints(20, 0), 1.0);   // all-skills
+  // A tier the category lacks costs nothing, even where any amount would cost 1.
+  EXPECT_EQ(GemTierImbuePoints(20, 1), 0.0);
+  EXPECT_EQ(GemTierImbuePoints(22, 10), 0.0);
+  EXPECT_EQ(GemTierImbuePoints(29, 8), 0.0);
+  EXPECT_EQ(GemTierImbuePoints(1, -1), 0.0);
+  EXPECT_EQ(GemTierImbuePoints(0, 0), 0.0);
+  EXPECT_EQ(GemTierImbuePoints(22, std::numeric_limits<int>::max()), 0.0);
 }
 
 TEST(SpellcraftRules, ChargeCountsTheHighestGemTwice) {

@@ -63,6 +63,19 @@ TEST(StatDisplayTable, RowsNameTheCatalogueStats) {
   EXPECT_EQ(StatListTitle(StatList::HoldAllStats), "ToA/PvE/Other");
 }
 
+TEST(ClassShowsStat, FociSkillsAndAllSkillBonusesFollowTheClass) {
+  const AppliedClass cabalist = ApplyClass(1), cleric = ApplyClass(2), infiltrator = ApplyClass(5);
+  EXPECT_TRUE(ClassShowsStat(cabalist, 54));   // Focus:Body, its own line
+  EXPECT_FALSE(ClassShowsStat(cabalist, 59));  // Focus:Fire belongs to another class
+  EXPECT_TRUE(ClassShowsStat(cabalist, 38));   // Body Magic
+  EXPECT_FALSE(ClassShowsStat(cleric, 22));    // not a focus caster
+  EXPECT_TRUE(ClassShowsStat(cleric, 44));     // Rejuvenation
+  EXPECT_FALSE(ClassShowsStat(cleric, 28));    // Slash Skill
+  EXPECT_TRUE(ClassShowsStat(infiltrator, 181));
+  EXPECT_FALSE(ClassShowsStat(infiltrator, 182));
+  for (int stat : {1, 11, 20, 150}) EXPECT_TRUE(ClassShowsStat(cleric, stat)) << stat;
+}
+
 TEST_F(StatPanelsTest, EmptyConfigurationShowsTheMainListsOnly) {
   StatPanels panels = Panels(0, false);
   const Lines regStats = Labels(panels, StatList::RegStats);

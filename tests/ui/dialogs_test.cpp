@@ -82,7 +82,7 @@ class DialogsTest : public QObject {
 
   void refusesToCloseUntilAButtonIsPressed() {
     CustomDialog dialog;
-    dialog.Setup("Question", "Caption", "", "", "No", "Yes");
+    dialog.Setup("Question", "Caption", "", "", "Cancel", "OK");
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
@@ -93,12 +93,12 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog.result(), 2);
   }
 
-  void escapeAnswersTheCancelButton() {
+  void escapeAnswersTheCancellingButton() {
     ui::QtConfirmationDialog confirmation;
     CustomDialog& dialog = confirmation.Dialog();
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QCOMPARE(confirmation.Ask({"Changes have been made", "Save Character First?", "&Save", "&Load", "&Cancel",
-                               "Save &As..."}),
+                               "Save &As...", 3}),
              3);
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QCOMPARE(confirmation.Ask({"Delete?", "Delete configuration?", "&Delete", "&Cancel", "", ""}), 2);

@@ -8,6 +8,7 @@
 
 #include "platform/qt/qt_file_types.h"
 
+using davoruzivi::platform::kFileTypesNotRegisteredMessage;
 using davoruzivi::platform::RegisterFileTypes;
 
 namespace {
@@ -33,14 +34,8 @@ class FileTypesTest : public QObject {
   }
 
   void writesThePackageAndTheEntryAndRunsTheTools() {
+    InstallLoggingTools();
     const QString log = home_->filePath("tools.log");
-    for (const QString tool : {"update-mime-database", "xdg-mime"}) {
-      QFile script(home_->filePath("bin/" + tool));
-      QVERIFY(script.open(QIODevice::WriteOnly));
-      script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> \"%2\"\n").arg(tool, log).toUtf8());
-      script.close();
-      QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
     QCOMPARE(RegisterFileTypes("/home/me/My Games/davoruzivi"), kMessage);
 
     const QString data = home_->filePath("data");
@@ -62,7 +57,40 @@ class FileTypesTest : public QObject {
     QVERIFY(Read(home_->filePath("data/applications/davoruzivi.desktop")).contains("\nExec=/usr/bin/davoruzivi %f\n"));
   }
 
+  // Quoted, with '"', '`', '$' and '\' escaped inside the quotes, then every
+  // '\' doubled as in any string value; '%' doubled for the field codes.
+  void theExecLineQuotesAndEscapesThePath() {
+    QCOMPARE(RegisterFileTypes(R"(/opt/say "hi"\$HOME 100%/davoruzivi)"), kMessage);
+    QVERIFY(Read(home_->filePath("data/applications/davoruzivi.desktop"))
+                .contains(R"(
+Exec="/opt/say \\"hi\\"\\\\\\$HOME 100%%/davoruzivi" %f
+)"));
+  }
+
+  void aFileThatCannotBeWrittenFailsTheRegistration() {
+    InstallLoggingTools();
+    QVERIFY(QDir().mkpath(home_->filePath("data")));
+    QFile blocker(home_->filePath("data/applications"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QCOMPARE(RegisterFileTypes("/usr/bin/davoruzivi"), std::string(kFileTypesNotRegisteredMessage));
+    QVERIFY(kFileTypesNotRegisteredMessage != kMessage);
+    QVERIFY2(!QFile::exists(home_->filePath("tools.log")), "the desktop's tools are left alone");
+  }
+
  private:
+  // Stand-ins for the desktop's tools that append how they were run to tools.log.
+  void InstallLoggingTools() {
+    const QString log = home_->filePath("tools.log");
+    for (const QString tool : {"update-mime-database", "xdg-mime"}) {
+      QFile script(home_->filePath("bin/" + tool));
+      QVERIFY(script.open(QIODevice::WriteOnly));
+      script.write(QStringLiteral("#!/bin/sh\necho \"%1 $*\" >> \"%2\"\n").arg(tool, log).toUtf8());
+      script.close();
+      QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+  }
+
   std::unique_ptr<QTemporaryDir> home_;
 };
 

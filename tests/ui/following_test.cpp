@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QUrl>
+#include <fstream>
 
 #include "main_window_session.h"
 #include "platform/qt/qt_text.h"
@@ -170,8 +171,8 @@ class FollowingTest : public QObject {
                           session.Find<QTreeWidget>("RegStats")->topLevelItem(0)).center());
     QVERIFY(session.window->findChild<QLabel*>("Information")->text().startsWith("Items effecting"));
 
-    session.questions.answers = {2};  // New Character, giving up the change of the check box
     session.Command("FileNew")->trigger();
+    QVERIFY(session.questions.asked.empty());  // which rows show is no change to save
     QCOMPARE(session.Tabs()->currentIndex(), static_cast<int>(ui::GearTab::Welcome));
     QCOMPARE(session.Find<QTreeWidget>("RegStats")->topLevelItemCount(), 0);
     QVERIFY(!showAll->isChecked());
@@ -261,11 +262,65 @@ class FollowingTest : public QObject {
     session.Load(kExample);
     session.Command("FileSaveAs")->trigger();  // cancelled
     QCOMPARE(session.files.saved.back().folder, kExample.parent_path());
-    QCOMPARE(session.files.saved.back().proposedName, std::string("albion_armsman.kwt"));
+    QCOMPARE(session.files.saved.back().proposedName, std::filesystem::path("albion_armsman.kwt"));
     session.Command("FileNew")->trigger();
     QTest::mouseClick(session.Find<QPushButton>("ConfigNew"), Qt::LeftButton);
     session.Command("FileSave")->trigger();  // cancelled
     QCOMPARE(session.files.saved.back().folder, session.files.documents);
+  }
+
+  void savingKeepsTheViewAndReloadingStartsAnew() {
+    Session session;
+    session.Load(kExample);
+    auto* showAll = session.Find<QCheckBox>("Effected");
+    showAll->click();
+    auto* stats = session.Find<QTreeWidget>("RegStats");
+    QTest::mouseClick(stats->viewport(), Qt::LeftButton, {}, stats->visualItemRect(stats->topLevelItem(0)).center());
+    const QString shown = session.window->findChild<QPlainTextEdit*>("InfoLabel")->toPlainText();
+    session.files.choices.push_back(folder_.path().toStdString() + "/kept.kwt");
+    session.Command("FileSaveAs")->trigger();
+    QVERIFY(showAll->isChecked());
+    QCOMPARE(session.window->findChild<QPlainTextEdit*>("InfoLabel")->toPlainText(), shown);
+
+    session.Load(folder_.path().toStdString() + "/kept.kwt");  // the same file again: a new template
+    QVERIFY(!showAll->isChecked());
+  }
+
+  void aFailedImportStillOpensTheEquipmentTab() {
+    Session session;
+    session.Load(kExample);
+    const std::filesystem::path damaged = folder_.path().toStdString() + "/damaged.kwt";
+    std::ofstream(damaged) << "not a template";
+    session.ShowTab(ui::GearTab::Report);
+    session.files.choices.push_back(damaged);
+    session.Command("FileImport")->trigger();
+    QCOMPARE(session.messages.notices.back().text,
+             std::string("Import failure. A backup has been restored so no data has been lost. Please try again."));
+    QCOMPARE(session.Tabs()->currentIndex(), static_cast<int>(ui::GearTab::Equipment));
+  }
+
+  void anEmptySlotKeepsThePanelsTitle() {
+    Session session;
+    session.Load(kExample);
+    session.ShowTab(ui::GearTab::Equipment);
+    QTest::mouseClick(session.Find<QPushButton>("EquipSlot1"), Qt::LeftButton);  // Neck: describes its item
+    session.Load(kOtherExample);
+    QTest::mouseClick(session.Find<QPushButton>("ConfigNew"), Qt::LeftButton);  // every slot empty
+    QCOMPARE(session.window->findChild<QLabel*>("Information")->text(), QString("Information"));
+    QTest::mouseClick(session.Find<QPushButton>("EquipSlot0"), Qt::LeftButton);
+    QCOMPARE(session.window->findChild<QLabel*>("Information")->text(), QString("Information"));
+    QCOMPARE(session.window->findChild<QPlainTextEdit*>("InfoLabel")->toPlainText(), QString("No Item Selected"));
+  }
+
+  void theRecentMenuHidesWhenItsLastFileIsGone() {
+    const std::filesystem::path gone = folder_.path().toStdString() + "/gone.kwt";
+    Session session(true, {{"File1", gone.string()}});
+    QTRY_VERIFY(session.started);
+    QVERIFY(session.Command("Recent1")->isVisible());
+    session.Command("fn1")->trigger();
+    QCOMPARE(session.messages.notices.back().text, std::string("File deleted/moved, removing this item from the list"));
+    QVERIFY(!session.Command("fn1")->isVisible());
+    QVERIFY(!session.Command("Recent1")->isVisible());
   }
 
   void smallerFramePromises() {

@@ -115,6 +115,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(asked.caption, std::string("Save Character First?"));
     QCOMPARE((QStringList{asked.first.c_str(), asked.second.c_str(), asked.third.c_str(), asked.fourth.c_str()}),
              (QStringList{"&Save", "&Quit", "&Cancel", "Save &As..."}));
+    QCOMPARE(asked.cancelAnswer, 3);  // Escape answers "&Cancel"
 
     changed.questions.answers = {4};  // Save As, then cancel the file dialog
     QVERIFY(!changed.Close());

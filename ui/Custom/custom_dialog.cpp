@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "hints.h"
 #include "platform/qt/qt_text.h"
 
 namespace davoruzivi::ui {
@@ -26,9 +27,6 @@ constexpr std::array<int, CustomDialog::kButtonCount> kFourButtons = {7, 95, 183
 constexpr std::array<int, CustomDialog::kButtonCount> kThreeButtons = {47, 135, 223, 271};
 constexpr std::array<int, CustomDialog::kButtonCount> kTwoButtons = {95, 183, 223, 271};
 constexpr int kButtonGap = kFourButtons[1] - kFourButtons[0] - kButtonWidth;
-
-// The caption a button shows, without its shortcut mark.
-QString PlainCaption(const QPushButton& button) { return button.text().remove('&'); }
 
 }  // namespace
 
@@ -123,10 +121,7 @@ void CustomDialog::reject() {
     QDialog::reject();
     return;
   }
-  for (int number = 1; number <= kButtonCount; ++number) {
-    const QPushButton& button = *buttons_[number - 1];
-    if (!button.isHidden() && PlainCaption(button).compare("Cancel", Qt::CaseInsensitive) == 0) return Press(number);
-  }
+  if (const QPushButton* cancel = Button(cancelAnswer_); cancel && !cancel->isHidden()) Press(cancelAnswer_);
 }
 
 void CustomDialog::showEvent(QShowEvent* event) {
@@ -148,7 +143,7 @@ void CustomDialog::CentreOnScreen() {
 }
 
 bool CustomDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter && hoverFocus_) static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+  if (hoverFocus_) FocusOnEnter(watched, event);
   return QDialog::eventFilter(watched, event);
 }
 
@@ -156,6 +151,7 @@ int QtConfirmationDialog::Ask(const platform::Question& question) {
   using platform::ToQString;
   dialog_.Setup(ToQString(question.message), ToQString(question.caption), ToQString(question.fourth),
                 ToQString(question.third), ToQString(question.second), ToQString(question.first));
+  dialog_.SetCancelAnswer(question.cancelAnswer);
   if (hoverOn_) dialog_.SetHoverFocus(hoverOn_());
   return dialog_.exec();
 }

@@ -36,12 +36,16 @@ class CustomDialog final : public QDialog {
   // The number of the button pressed since Setup; 0 while none was.
   int PressedButton() const { return pressed_; }
 
+  // The button Escape presses (1..4); 0: Escape is refused like a close request.
+  void SetCancelAnswer(int number) { cancelAnswer_ = number; }
+
   // When on, a button takes the keyboard focus as the mouse enters it.
   void SetHoverFocus(bool on) { hoverFocus_ = on; }
 
  public slots:
   // Escape and the window's close request end here: Escape answers the
-  // "Cancel" button where one is shown; otherwise refused until a button was pressed.
+  // cancelling button where the question has one shown; otherwise refused
+  // until a button was pressed.
   void reject() override;
 
  protected:
@@ -58,6 +62,7 @@ class CustomDialog final : public QDialog {
   QLabel* label_;
   std::array<QPushButton*, kButtonCount> buttons_{};
   int pressed_ = 0;
+  int cancelAnswer_ = 0;
   bool hoverFocus_ = true;
 };
 

@@ -9,11 +9,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <optional>
-#include <tuple>
 
 #include "GMAIN/info_panel_widget.h"
 #include "GMAIN/planner.h"
+#include "hints.h"
 #include "platform/qt/qt_text.h"
 #include "template/slots.h"
 
@@ -80,13 +79,6 @@ class SlotButton final : public QPushButton {
 
   QString caption_;
 };
-
-// What "Unequip All Slots" can change: the current configuration's references
-// and the save state. Unchanged means the question was cancelled.
-auto UnequipSnapshot(const Planner& planner) {
-  const Configuration* current = planner.model.Current();
-  return std::tuple{current ? std::optional{current->Slots} : std::nullopt, planner.workflow.Status()};
-}
 
 }  // namespace
 
@@ -167,8 +159,7 @@ void EquipmentPageWidget::SetItemWindowAvailable(ItemWindow window, bool availab
     const QString hint = available ? QString("Opens the %1.").arg(kAddButtons[i].window)
                                    : QString("Opens the %1, which is not available yet.").arg(kAddButtons[i].window);
     addButtons_[i]->setEnabled(available);
-    addButtons_[i]->setToolTip(hint);
-    addButtons_[i]->setStatusTip(hint);
+    SetHint(addButtons_[i], hint);
   }
 }
 
@@ -226,7 +217,8 @@ void EquipmentPageWidget::ChooseRow(int row) {
 // the news for the other pages.
 void EquipmentPageWidget::ShowChoice() {
   Refresh();
-  info_.Show(planner_.page.InfoTitle(), planner_.page.InfoLines());
+  if (const auto& title = planner_.page.InfoTitle()) info_.Show(*title, planner_.page.InfoLines());
+  else info_.ShowLines(planner_.page.InfoLines());
   emit modelChanged();
 }
 
@@ -258,10 +250,7 @@ bool EquipmentPageWidget::TurnWheel(QWheelEvent& wheel) {
 }
 
 void EquipmentPageWidget::UnequipAll() {
-  const auto before = UnequipSnapshot(planner_);
-  planner_.workflow.UnequipAll();
-  if (UnequipSnapshot(planner_) == before) return;
-  RefreshAllSlots();
+  if (planner_.workflow.UnequipAll()) RefreshAllSlots();  // nothing to show after "&Cancel"
 }
 
 }  // namespace davoruzivi::ui

@@ -30,6 +30,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "GMAIN/docked_editor.h"
 #include "GMAIN/equipment_page_widget.h"
 #include "GMAIN/info_panel_widget.h"
@@ -51,6 +53,7 @@
 #include "platform/qt/qt_file_types.h"
 #include "platform/qt/qt_text.h"
 #include "platform/web_opener.h"
+#include "hints.h"
 
 namespace davoruzivi::ui {
 namespace {
@@ -78,7 +81,12 @@ constexpr FileCommandSpec kFileCommands[] = {
 };
 constexpr FileCommand kFileMenuOrder[] = {kNew, kLoad, kSave, kSaveAs, kImport};
 
-std::size_t ItemWindowIndex(ItemWindow window) { return static_cast<std::size_t>(window) - 1; }
+// The place of an item window in the window's lists; None has none.
+std::optional<std::size_t> ItemWindowIndex(ItemWindow window) {
+  const int index = static_cast<int>(window) - 1;
+  if (index < 0 || index > 2) return std::nullopt;
+  return static_cast<std::size_t>(index);
+}
 
 struct TabSpec {
   const char* caption;
@@ -93,22 +101,19 @@ constexpr TabSpec kTabs[] = {
     {"Report", "ReportManager", nullptr},
     {"Character Notes", "NoteManager", nullptr}};
 
-constexpr const char* kServerMenuCaptions[] = {"&Normal", "&Cooperative", "Cla&ssic", "&PvP",
-                                               "&Origins", "&Ywain",       "&Realm-Free"};
-constexpr const char* kRealmMenuCaptions[] = {"Albion", "Hibernia", "Midgard"};
-constexpr const char* kSortingCaptions[] = {"Name",       "Utility",    "ToA Utility", "Bonus Level",
-                                            "Stat Count", "Item Level", "Item Type"};
+const QStringList kRealmMenuCaptions = {"Albion", "Hibernia", "Midgard"};
+const QStringList kSortingCaptions = {"Name",       "Utility",    "ToA Utility", "Bonus Level",
+                                      "Stat Count", "Item Level", "Item Type"};
+
+QStringList ServerMenuCaptions() {
+  QStringList captions;
+  for (int i = 0; i < kServerTypeCount; ++i) captions << ToQString(ServerTypeMenuCaption(i));
+  return captions;
+}
 constexpr const char* kWeaponChoices[] = {"<Choose Weapons Equipped>", "Right and Left Hands", "Two Handed",
                                           "Ranged / Instrument"};
 
 constexpr std::string_view kRegisteredCaption = "Files Registered";
-
-// The hint of a control: its tooltip and the status bar's text while the mouse is over it.
-template <typename Control>
-void Hint(Control* control, const QString& text) {
-  control->setToolTip(text);
-  control->setStatusTip(text);
-}
 
 QAction* AddAction(QMenu* menu, const char* caption, const char* objectName, const QKeySequence& shortcut = {}) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -197,7 +202,7 @@ void GearMain::BuildQuickBar() {
   const auto add = [this](const char* caption, const char* objectName, const char* hint) {
     QAction* action = quickBar_->addAction(caption);
     action->setObjectName(objectName);
-    Hint(action, hint);
+    SetHint(action, hint);
     return action;
   };
   for (int command = kNew; command <= kSaveAs; ++command) {
@@ -212,27 +217,30 @@ void GearMain::BuildQuickBar() {
   QAction* salvage = add("Salvage", "SalvageCalc", "Value raw metals and trinkets");
   connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
   quickBar_->addSeparator();
-  QAction* webSite = add("Web site", "imgWebSite", "Click here to visit the DavoruzivI web site");
+  QAction* webSite = add("Web site", "imgWebSite", "Click here to visit the Kitwright web site");
   connect(webSite, &QAction::triggered, this, &GearMain::OpenHomePage);
-
 }
 
 void GearMain::RunFileCommand(int command) {
   TemplateWorkflow& workflow = planner_.workflow;
   switch (command) {
     case kNew: return RunAndRefresh([&workflow] { workflow.NewTemplate(); });
-    case kLoad: return RunAndRefresh([this, &workflow] { ShowEquipmentAfterReading(workflow.Load()); });
+    case kLoad: return RunAndRefresh([this, &workflow] { ReadAndShowEquipment([&workflow] { workflow.Load(); }); });
     case kImport:
       tabs_->setCurrentIndex(static_cast<int>(GearTab::Welcome));
-      return RunAndRefresh([this, &workflow] { ShowEquipmentAfterReading(workflow.Import()); });
+      return RunAndRefresh([this, &workflow] { ReadAndShowEquipment([&workflow] { workflow.Import(); }); });
     case kSave: return RunAndRefresh([&workflow] { workflow.Save(); });
     case kSaveAs: return RunAndRefresh([&workflow] { workflow.SaveAs(); });
   }
 }
 
-// A template that was read opens on its Equipment tab, which refreshes every slot.
-void GearMain::ShowEquipmentAfterReading(bool read) {
-  if (!read || planner_.model.Configurations.empty()) return;
+// A file that was opened, also one whose read failed and left a template
+// with configurations (an import's backup), opens on the Equipment tab,
+// which refreshes every slot. A cancelled command shows what it showed.
+void GearMain::ReadAndShowEquipment(const std::function<void()>& read) {
+  const int generation = planner_.workflow.TemplateGeneration();
+  read();
+  if (planner_.workflow.TemplateGeneration() == generation || planner_.model.Configurations.empty()) return;
   RefreshPages();  // the tab must be visible before it can be shown
   tabs_->setCurrentIndex(static_cast<int>(GearTab::Equipment));
 }
@@ -261,7 +269,7 @@ void GearMain::BuildFileMenu() {
   }
   recentMenu_ = file->addMenu("&Recent Templates");
   recentMenu_->menuAction()->setObjectName("Recent1");
-  Hint(recentMenu_->menuAction(), "Your most recent templates worked on");
+  SetHint(recentMenu_->menuAction(), "Your most recent templates worked on");
   recentMenu_->menuAction()->setVisible(false);
   for (int n = 1; n <= kRecentTemplateCount; ++n) {
     QAction* entry = recentMenu_->addAction(QString("&%1. Nothing").arg(n));
@@ -278,12 +286,11 @@ void GearMain::BuildFileMenu() {
 
 void GearMain::BuildOptionsMenu() {
   QMenu* options = menuBar()->addMenu("&Options");
-  const auto radioMenu = [this, options](const char* caption, const char* const* items, std::size_t count,
-                                         auto* actions, auto store) {
+  const auto radioMenu = [this, options](const char* caption, const QStringList& items, auto* actions, auto store) {
     QMenu* menu = options->addMenu(caption);
     auto* group = new QActionGroup(menu);
-    for (std::size_t i = 0; i < count; ++i) {
-      QAction* item = menu->addAction(items[i]);
+    for (std::size_t i = 0; i < actions->size(); ++i) {
+      QAction* item = menu->addAction(items.value(static_cast<qsizetype>(i)));
       item->setCheckable(true);
       group->addAction(item);
       (*actions)[i] = item;
@@ -293,11 +300,9 @@ void GearMain::BuildOptionsMenu() {
       });
     }
   };
-  radioMenu("&Default Server Type", kServerMenuCaptions, std::size(kServerMenuCaptions), &defaultServers_,
-            [](Settings& s, int i) { s.Server = i; });
-  radioMenu("Default Realm", kRealmMenuCaptions, std::size(kRealmMenuCaptions), &defaultRealms_,
-            [](Settings& s, int i) { s.Realm = i; });
-  radioMenu("Default &Sorting Method", kSortingCaptions, std::size(kSortingCaptions), &defaultSortings_,
+  radioMenu("&Default Server Type", ServerMenuCaptions(), &defaultServers_, [](Settings& s, int i) { s.Server = i; });
+  radioMenu("Default Realm", kRealmMenuCaptions, &defaultRealms_, [](Settings& s, int i) { s.Realm = i; });
+  radioMenu("Default &Sorting Method", kSortingCaptions, &defaultSortings_,
             [](Settings& s, int i) { s.Sorting = i; });
   defaultSortings_[6]->setVisible(false);  // "Item Type" is not offered
   defaultSortings_[6]->setEnabled(false);
@@ -325,7 +330,7 @@ void GearMain::BuildOptionsMenu() {
   // The menu item stays hidden and off; its shortcut alone reaches the command,
   // for a build that is run from where it was built rather than installed.
   QAction* registerFiles = AddAction(options, "&Register Kitwright Files", "RegisterKitwrightFiles1");
-  Hint(registerFiles, "This option associates Kitwright's files with the program");
+  SetHint(registerFiles, "This option associates Kitwright's files with the program");
   registerFiles->setVisible(false);
   registerFiles->setEnabled(false);
   auto* registerShortcut = new QShortcut(QKeySequence("Ctrl+Alt+R"), this);
@@ -407,7 +412,6 @@ QGroupBox* GearMain::BuildConfigurationsManager() {
   });
   connect(configNew_, &QPushButton::clicked, this, [this] {
     RunAndRefresh([this] { planner_.workflow.NewConfiguration(); });
-    specEditor_->ResetForNewConfiguration();
   });
   connect(configCopy_, &QPushButton::clicked, this,
           [this] { RunAndRefresh([this] { planner_.workflow.CopyConfiguration(); }); });
@@ -477,7 +481,7 @@ QWidget* GearMain::BuildTabs() {
     tabs_->addTab(page, kTabs[i].caption);
     if (kTabs[i].hint) {
       tabs_->setTabToolTip(static_cast<int>(i), kTabs[i].hint);
-      page->setStatusTip(kTabs[i].hint);
+      page->setStatusTip(kTabs[i].hint);  // a tab itself has no status tip
     }
   }
   // Every tab caption shows whole: the tab area is never narrower than its tabs.
@@ -650,7 +654,7 @@ void GearMain::RunFirstShow() {
   const std::filesystem::path startup = startupFile_.toStdString();
   std::error_code ec;
   if (!startupFile_.isEmpty() && std::filesystem::exists(startup, ec)) {
-    ShowEquipmentAfterReading(planner_.workflow.Load(startup));
+    ReadAndShowEquipment([this, &startup] { planner_.workflow.Load(startup); });
     startupFile_.clear();
   }
   RefreshAll();
@@ -668,22 +672,17 @@ void GearMain::RunAndRefresh(const std::function<void()>& command) {
   if (refreshing_) return;
   const ShownTemplate before = ShownTemplateNow();
   command();
-  const ShownTemplate after = ShownTemplateNow();
-  if (after != before) {
-    if (!stats_->ShowsContributors()) info_->Forget();
-    if (after.configurations == 0 || after.file != before.file) stats_->ResetShowAll();  // as New starts it
-  }
+  if (ShownTemplateNow() != before && !stats_->ShowsContributors()) info_->Forget();
   RefreshShownTab();
   RefreshAll();
 }
 
 GearMain::ShownTemplate GearMain::ShownTemplateNow() const {
-  const Template& model = planner_.model;
-  return {model.FileName, model.Configurations.size(), model.CurrentConfiguration, model.ClassIndex};
+  return {planner_.workflow.TemplateGeneration(), planner_.model.CurrentConfiguration};
 }
 
 void GearMain::ChooseRecent(int n) {
-  RunAndRefresh([this, n] { ShowEquipmentAfterReading(planner_.workflow.ChooseRecent(n)); });
+  RunAndRefresh([this, n] { ReadAndShowEquipment([this, n] { planner_.workflow.ChooseRecent(n); }); });
 }
 
 // The tab change: a page that is shown is rebuilt from the current configuration.
@@ -717,14 +716,17 @@ void GearMain::ShowHelpTopic(int topic) {
 }
 
 void GearMain::ProvideItemWindow(ItemWindow window, ItemWindowMaker maker) {
+  const auto index = ItemWindowIndex(window);
+  if (!index) return;
   const bool available = static_cast<bool>(maker);
-  itemWindowMakers_[ItemWindowIndex(window)] = std::move(maker);
+  itemWindowMakers_[*index] = std::move(maker);
   equipment_->SetItemWindowAvailable(window, available);
 }
 
 void GearMain::OpenItemWindow(ItemWindow window) {
-  const std::size_t index = ItemWindowIndex(window);
-  if (SubWindowOpen() || !itemWindowMakers_[index]) return;
+  const auto found = ItemWindowIndex(window);
+  if (!found || SubWindowOpen() || !itemWindowMakers_[*found]) return;
+  const std::size_t index = *found;
   planner_.page.PrepareFor(window);
   DockedEditor*& editor = itemWindows_[index];
   if (!editor) {
@@ -767,7 +769,7 @@ bool GearMain::CanClose() {
 
 void GearMain::closeEvent(QCloseEvent* event) {
   if (SubWindowOpen()) {
-    itemWindows_[ItemWindowIndex(openEditor_)]->Done();
+    itemWindows_[*ItemWindowIndex(openEditor_)]->Done();  // a window is open
     event->ignore();
     return;
   }
@@ -783,8 +785,7 @@ bool GearMain::eventFilter(QObject* watched, QEvent* event) {
   // While hover focus is on, a control takes the keyboard focus as the mouse enters it.
   if (event->type() == QEvent::Enter && planner_.settings.Hover) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget->window() == this && widget->focusPolicy() != Qt::NoFocus && widget->isEnabled())
-      widget->setFocus(Qt::MouseFocusReason);
+    if (widget && widget->window() == this) FocusOnEnter(widget, event);
   }
   return QMainWindow::eventFilter(watched, event);
 }

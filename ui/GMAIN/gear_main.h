@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "template/classes.h"
 #include "template/equipment_page.h"
 
 class QAction;
@@ -111,7 +112,7 @@ class GearMain final : public QMainWindow {
   // ---- commands
   void RunAndRefresh(const std::function<void()>& command);
   void RunFileCommand(int command);
-  void ShowEquipmentAfterReading(bool read);
+  void ReadAndShowEquipment(const std::function<void()>& read);
   void ChooseRecent(int n);
   void TabChanged(int index);
   void RefreshShownTab();
@@ -132,10 +133,8 @@ class GearMain final : public QMainWindow {
 
   // What tells one template or configuration from another for the pages.
   struct ShownTemplate {
-    std::filesystem::path file;
-    std::size_t configurations;
+    int generation;
     int current;
-    int classIndex;
     friend bool operator==(const ShownTemplate&, const ShownTemplate&) = default;
   };
   ShownTemplate ShownTemplateNow() const;
@@ -165,7 +164,7 @@ class GearMain final : public QMainWindow {
   QAction* startMaximized_ = nullptr;
   QAction* automaticWeapons_ = nullptr;
   QAction* disableHover_ = nullptr;
-  std::array<QAction*, 7> defaultServers_{};
+  std::array<QAction*, kServerTypeCount> defaultServers_{};
   std::array<QAction*, 3> defaultRealms_{};
   std::array<QAction*, 7> defaultSortings_{};
 

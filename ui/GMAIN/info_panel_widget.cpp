@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QVBoxLayout>
 
+#include "hints.h"
 #include "platform/qt/qt_text.h"
 
 namespace davoruzivi::ui {
@@ -18,8 +19,7 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent)
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  text_->setToolTip("Copy/Paste the information report via right click.");
-  text_->setStatusTip(text_->toolTip());
+  SetHint(text_, "Copy/Paste the information report via right click.");
   // Room for the title and a few lines, however small the window.
   text_->setMinimumHeight(8 * text_->fontMetrics().lineSpacing());
   auto* layout = new QVBoxLayout(this);

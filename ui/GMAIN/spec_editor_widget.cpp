@@ -16,12 +16,11 @@
 #include "platform/confirmation_dialog.h"
 #include "platform/qt/qt_text.h"
 #include "platform/web_opener.h"
+#include "hints.h"
 
 namespace davoruzivi::ui {
 namespace {
 
-constexpr int kNightshade = 27;  // "(Hib) Nightshade": its row 7 line has no skill bonus to edit
-constexpr int kNightshadeMagicRow = 7;
 constexpr int kRespecAnswer = 1;
 
 constexpr const char* kRowCaptionHint =
@@ -43,11 +42,6 @@ constexpr std::array<PointsPanel, 4> kPointsPanels = {{
     {"pSpent", "  Spec Points Spent :", "PtsSpent", "How many points your current spec costs"},
     {"pLeft", "  Spec Points Left :", "PtsLeft", "How many more points you have left to spend"},
 }};
-
-void SetHint(QWidget* widget, const QString& hint) {
-  widget->setToolTip(hint);
-  widget->setStatusTip(hint);
-}
 
 QString Number(int value) { return QString::number(value); }
 
@@ -209,7 +203,6 @@ bool SpecEditorWidget::eventFilter(QObject* watched, QEvent* event) {
 
 void SpecEditorWidget::Refresh() { RespecAndShowIn(RespecMode::Show); }
 
-void SpecEditorWidget::ResetForNewConfiguration() { RespecAndShowIn(RespecMode::Reset); }
 
 void SpecEditorWidget::AskAndRespec() {
   if (planner_.services.questions.Ask(RespecQuestion()) != kRespecAnswer) return;
@@ -223,13 +216,9 @@ void SpecEditorWidget::RespecAndShowIn(RespecMode mode) {
   for (std::size_t n = 0; n < rows_.size(); ++n) {
     rows_[n].caption->setText(platform::ToQString(applied.Info.SpecLines[n].Caption));
   }
-  Configuration* configuration = planner_.model.Current();
-  if (!configuration) {
-    ShowNoConfiguration();
-    return;
-  }
-  const SpecEditorView view = RespecAndShow(*configuration, applied.ClassIndex, planner_.workflow.Status(), mode);
-  ShowView(view, *configuration);
+  const std::optional<SpecEditorView> view = RespecAndShowCurrent(planner_.workflow, mode);
+  if (!view) return ShowNoConfiguration();
+  ShowView(*view, *planner_.model.Current());
 }
 
 void SpecEditorWidget::ShowNoConfiguration() {
@@ -241,7 +230,7 @@ void SpecEditorWidget::ShowNoConfiguration() {
 void SpecEditorWidget::ShowView(const SpecEditorView& view, const Configuration& configuration) {
   group_->setEnabled(true);
   respec_->setEnabled(true);
-  ShowRowStates(view.RowCount, planner_.workflow.Class().ClassIndex);
+  ShowRowStates(view);
   ShowLevels(configuration);
   total_->setText(Number(view.Total));
   perLevel_->setText(platform::ToQString(view.PointsPerLevel));
@@ -253,14 +242,11 @@ void SpecEditorWidget::ShowView(const SpecEditorView& view, const Configuration&
   }
 }
 
-void SpecEditorWidget::ShowRowStates(int rowCount, int classIndex) {
-  for (int row = 1; row <= kSpecLines; ++row) {
-    const SpecRow& controls = rows_[static_cast<std::size_t>(row - 1)];
-    const bool usable = row <= rowCount;
-    const bool editable = usable && !(classIndex == kNightshade && row == kNightshadeMagicRow);
-    controls.caption->setEnabled(usable);
-    controls.edit->setEnabled(editable);
-    controls.upDown->setEnabled(editable);
+void SpecEditorWidget::ShowRowStates(const SpecEditorView& view) {
+  for (std::size_t n = 0; n < rows_.size(); ++n) {
+    rows_[n].caption->setEnabled(view.RowUsable[n]);
+    rows_[n].edit->setEnabled(view.RowEditable[n]);
+    rows_[n].upDown->setEnabled(view.RowEditable[n]);
   }
 }
 
@@ -277,11 +263,7 @@ void SpecEditorWidget::ShowLevels(const Configuration& configuration) {
 }
 
 void SpecEditorWidget::RecountRow(int row, const QString& typed) {
-  Configuration* configuration = planner_.model.Current();
-  if (!configuration) return;
-  const std::optional<SpecTally> tally =
-      Recount(*configuration, planner_.workflow.Class().Info, row, platform::ToModelText(typed),
-              planner_.workflow.Status());
+  const std::optional<SpecTally> tally = RecountCurrent(planner_.workflow, row, platform::ToModelText(typed));
   if (!tally) return;
   ShowTally(row, *tally);
   emit modelChanged();
@@ -298,7 +280,6 @@ void SpecEditorWidget::ShowTally(int row, const SpecTally& tally) {
   total_->setText(Number(tally.Total));
   spent_->setText(Number(tally.Spent));
   left_->setText(Number(tally.Left));
-  planner_.workflow.SetStatus(tally.Status);
 }
 
 // The caret stays where the user left it, unless it was at the very start.

@@ -29,9 +29,6 @@ class SpecEditorWidget final : public QWidget {
   // configuration and the points are counted anew (which marks a saved
   // template modified).
   void Refresh();
-  // A new configuration was made or the user changed the level: every line
-  // goes back to 1 without asking.
-  void ResetForNewConfiguration();
 
  signals:
   // The user changed the spec levels (or respecced) through this page.
@@ -56,7 +53,7 @@ class SpecEditorWidget final : public QWidget {
   void RespecAndShowIn(RespecMode mode);
   void ShowNoConfiguration();
   void ShowView(const SpecEditorView& view, const Configuration& configuration);
-  void ShowRowStates(int rowCount, int classIndex);
+  void ShowRowStates(const SpecEditorView& view);
   void ShowLevels(const Configuration& configuration);
   // Runs the model's Recount for the row with the text the user left in it.
   void RecountRow(int row, const QString& typed);

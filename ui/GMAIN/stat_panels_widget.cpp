@@ -153,10 +153,7 @@ int StatPanelsWidget::WholeLabelsWidth() const {
   return std::max(lists + margins.left() + margins.right(), minimumSizeHint().width());
 }
 
-void StatPanelsWidget::ResetShowAll() {
-  effected_->setChecked(false);
-  planner_.recalculation.ShowAllOthers(false);
-}
+
 
 QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) {
   auto* tree = new QTreeWidget(this);
@@ -192,6 +189,7 @@ QTreeWidget& StatPanelsWidget::List(StatList list) const { return *lists_[IndexO
 void StatPanelsWidget::Refresh() {
   // Without a configuration the last template's totals are not shown.
   const bool shown = planner_.model.Current() != nullptr;
+  effected_->setChecked(planner_.recalculation.ShowsAllOthers());
   for (int list = 0; list < kStatListCount; ++list) Fill(static_cast<StatList>(list), shown);
   RefreshContributors();
 }

@@ -36,8 +36,6 @@ class StatPanelsWidget final : public QGroupBox {
   // configuration is selected), each list as tall as its rows, and brings a
   // contributor report that is still shown up to date.
   void Refresh();
-  // "Show All ToA/PvE/Other Stats" cleared, as a new template starts.
-  void ResetShowAll();
   // Whether the information panel shows a contributor report of these lists,
   // which every refresh brings up to date.
   bool ShowsContributors() const;

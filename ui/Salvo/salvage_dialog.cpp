@@ -1,5 +1,7 @@
 #include "Salvo/salvage_dialog.h"
 
+#include "hints.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -169,7 +171,7 @@ void SalvageDialog::showEvent(QShowEvent* event) {
 }
 
 bool SalvageDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter && hoverFocus_) static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+  if (hoverFocus_) FocusOnEnter(watched, event);
   return QDialog::eventFilter(watched, event);
 }
 
