@@ -375,6 +375,8 @@ QGroupBox* GearMain::BuildCharacterInformation() {
   class_->setObjectName("eClass");
   for (const std::string& entry : ClassList().Entries()) class_->addItem(ToQString(entry));
   LetShrink(class_);
+  // Labels above their boxes: the class names show whole in a narrow column.
+  form->setRowWrapPolicy(QFormLayout::WrapAllRows);
   form->addRow("Server Type", server_);
   form->addRow("Class Selection", class_);
   connect(server_, &QComboBox::currentIndexChanged, this,
@@ -441,7 +443,12 @@ QGroupBox* GearMain::BuildThisConfiguration() {
   form->addRow("Champ", champion_);
   form->addRow("Realm Rank", realmRank_);
   form->addRow("Race", race_);
-  form->addRow("Equipped Weapons :", weapons_);
+  // The longest label and the longest choices stand on rows of their own, so
+  // the other fields, and the choices, show whole in a narrow column.
+  auto* weaponsLabel = new QLabel("Equipped Weapons :");
+  weaponsLabel->setBuddy(weapons_);
+  form->addRow(weaponsLabel);
+  form->addRow(weapons_);
 
   connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
     RunAndRefresh([this, text] { planner_.workflow.RenameConfiguration(ToModelText(text)); });
