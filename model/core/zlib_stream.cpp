@@ -66,13 +66,20 @@ std::size_t Inflater::Read(char* out, std::size_t capacity) {
   return got;
 }
 
-std::optional<std::string> Inflate(std::string_view compressed) {
+InflatedText InflateText(std::string_view compressed) {
   Inflater inflater(compressed);
   std::string text;
   std::vector<char> piece(std::size_t{1} << 20);
   while (const std::size_t got = inflater.Read(piece.data(), piece.size())) text.append(piece.data(), got);
-  if (inflater.Damaged() || !inflater.Finished()) return std::nullopt;
-  return text;
+  if (inflater.TooLarge()) return {InflateStatus::TooLarge, {}};
+  if (inflater.Damaged() || !inflater.Finished()) return {InflateStatus::Damaged, {}};
+  return {InflateStatus::Ok, std::move(text)};
+}
+
+std::optional<std::string> Inflate(std::string_view compressed) {
+  InflatedText inflated = InflateText(compressed);
+  if (inflated.status != InflateStatus::Ok) return std::nullopt;
+  return std::move(inflated.text);
 }
 
 namespace {

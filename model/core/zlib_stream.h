@@ -21,8 +21,18 @@ inline constexpr std::size_t kMaxCompressedSize = kMaxInflatedSize + (std::size_
 
 std::string Deflate(std::string_view data);
 
-// The whole inflated text, or nothing when the stream is damaged, incomplete or
-// inflates past kMaxInflatedSize.
+enum class InflateStatus { Ok, Damaged, TooLarge };
+
+struct InflatedText {
+  InflateStatus status = InflateStatus::Ok;
+  std::string text;  // empty unless Ok
+};
+
+// The whole inflated text, or why there is none: the stream is damaged or
+// incomplete, or it inflates past kMaxInflatedSize.
+InflatedText InflateText(std::string_view compressed);
+
+// The whole inflated text, or nothing for either failure.
 std::optional<std::string> Inflate(std::string_view compressed);
 
 // Inflates a stream piece by piece.
@@ -38,6 +48,8 @@ class Inflater {
   // The stream is not valid zlib, ends early or inflates past the limit.
   bool Damaged() const { return damaged_; }
   bool Finished() const { return finished_; }
+  // The stream inflated past the limit (which also makes it damaged).
+  bool TooLarge() const { return produced_ > kMaxInflatedSize; }
 
  private:
   struct State;

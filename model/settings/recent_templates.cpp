@@ -1,19 +1,15 @@
 #include "settings/recent_templates.h"
 
-#include <cctype>
 #include <filesystem>
+
+#include "core/ascii_text.h"
 
 namespace davoruzivi {
 namespace {
 
 // File paths are compared as the file system of the settings' origin did:
 // ignoring the case of letters.
-bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
+bool SamePathIgnoringCase(std::string_view a, std::string_view b) { return EqualIgnoringAsciiCase(a, b); }
 
 // A text as a menu caption shows it: each "&" doubled, so none marks a shortcut.
 std::string WithoutShortcutMarks(std::string_view text) {

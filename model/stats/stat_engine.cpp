@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "core/wrapping.h"
 #include "itemdb/master_vault.h"
 #include "template/classes.h"
 #include "template/template_model.h"
@@ -131,8 +132,10 @@ class Engine {
   }
 
  private:
-  std::int32_t& total(int stat) { return result_.Totals[static_cast<std::size_t>(stat)]; }
-  std::int32_t& cap(int stat) { return result_.Caps[static_cast<std::size_t>(stat)]; }
+  // Totals and caps wrap like the 32-bit numbers they are: a hand-entered
+  // amount near the limit must not make the sums undefined.
+  WrappingTotal total(int stat) { return WrappingTotal(result_.Totals[static_cast<std::size_t>(stat)]); }
+  WrappingTotal cap(int stat) { return WrappingTotal(result_.Caps[static_cast<std::size_t>(stat)]); }
 
   void ResetToBaseCaps() {
     const LevelValues values = ValuesFor(configuration_.Level, configuration_.RealmRank);
@@ -225,7 +228,7 @@ class Engine {
   }
 
   void RaiseResistCap(int mythical, int resist) {
-    cap(resist) += Min16(cap(mythical), total(mythical) + total(mythical + 1));
+    cap(resist) += Min16(cap(mythical), WrappingAdd(total(mythical), total(mythical + 1)));
   }
 
   void RaiseMythicalResistCaps() {
@@ -253,8 +256,8 @@ class Engine {
     const int attribute = AcuityAttributeOf(applied_);
     if (attribute == 0) return;
     const int attributeCap = attribute + 133;
-    total(attribute) += total(kAcuity) + total(kMythicalAcuity);
-    const std::int32_t raised = Min16(cap(kAcuityCap), total(attributeCap) + total(kAcuityCap));
+    total(attribute) += WrappingAdd(total(kAcuity), total(kMythicalAcuity));
+    const std::int32_t raised = Min16(cap(kAcuityCap), WrappingAdd(total(attributeCap), total(kAcuityCap)));
     cap(227) = 52 - raised;
     cap(attribute) += Min16(cap(227), total(227)) + raised;
   }
@@ -281,7 +284,7 @@ class Engine {
 
   void Compare() {
     for (int stat = 0; stat <= kLastComparedStat; ++stat) {
-      const std::int32_t difference = total(stat) - cap(stat);
+      const std::int32_t difference = WrappingSubtract(total(stat), cap(stat));
       result_.Diffs[static_cast<std::size_t>(stat)] = difference;
       result_.States[static_cast<std::size_t>(stat)] =
           difference > 0 ? StatState::OverCap : difference < 0 ? StatState::UnderCap : StatState::AtCap;

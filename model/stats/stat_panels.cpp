@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/wrapping.h"
 #include "itemdb/master_vault.h"
 #include "itemdb/stat_catalogue.h"
 #include "template/classes.h"
@@ -123,7 +124,7 @@ class ContributorLines {
   }
 
   // The running total is 16 bits wide.
-  void Add(int amount) { total_ = static_cast<std::int16_t>(total_ + amount); }
+  void Add(std::int32_t amount) { total_ = WrappingAdd16(total_, amount); }
   std::int16_t Total() const { return total_; }
 
  private:

@@ -1,8 +1,8 @@
 #include "template/legacy_template.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "core/ascii_text.h"
 #include "core/byte_image.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
@@ -97,8 +97,7 @@ LegacyTemplate ReadKwc(std::span<const std::uint8_t, kLegacyTemplateSize> bytes)
 }  // namespace
 
 LegacyTemplateKind LegacyTemplateKindOf(const std::filesystem::path& path) {
-  std::string lower = path.string();
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string lower = AsciiLowerCase(path.string());
   return lower.find(".kwc") != std::string::npos ? LegacyTemplateKind::Kwc : LegacyTemplateKind::Kwy;
 }
 

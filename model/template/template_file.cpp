@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <unordered_map>
+#include <utility>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/ascii_text.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/integer_text.h"
@@ -132,25 +136,28 @@ struct Damaged {
   std::string problem;
 };
 
+// The lines of a text, read one ahead as the reader goes, so that no table of
+// all its lines is ever built.
 class LineCursor {
  public:
-  explicit LineCursor(std::string_view text) : lines_(SplitLines(text)) {}
+  explicit LineCursor(std::string_view text) : source_(text) { Advance(); }
 
-  std::size_t Size() const { return lines_.size(); }
-  bool AtEnd() const { return next_ >= lines_.size(); }
-  std::string_view Peek() const { return AtEnd() ? std::string_view() : lines_[next_]; }
-  std::string_view At(std::size_t i) const { return i < lines_.size() ? lines_[i] : std::string_view(); }
-  void Skip() { ++next_; }
-  void Seek(std::size_t line) { next_ = line; }
+  bool AtEnd() const { return !hasLine_; }
+  std::string_view Peek() const { return hasLine_ ? line_ : std::string_view(); }
+  void Skip() { Advance(); }
+  // The number of the line Peek shows, counted from 1.
+  std::size_t LineNumber() const { return lineNumber_; }
 
   // The next line; the file may not end before it.
   std::string_view Take(std::string_view what) {
     if (AtEnd()) throw Damaged{"The file ends inside " + std::string(what) + "."};
-    return lines_[next_++];
+    const std::string_view line = line_;
+    Advance();
+    return line;
   }
   // The next line as a whole number; anything else damages the file.
   std::int32_t Number(std::string_view what) {
-    const std::size_t lineNumber = next_ + 1;
+    const std::size_t lineNumber = LineNumber();
     const std::string_view line = Take(what);
     if (const auto value = ParseInteger(line)) return *value;
     throw Damaged{"Line " + std::to_string(lineNumber) + ": " + NotAnIntegerMessage(line)};
@@ -159,8 +166,16 @@ class LineCursor {
   std::int32_t NumberOrZero(std::string_view what) { return ParseIntegerOr(Take(what), 0); }
 
  private:
-  std::vector<std::string_view> lines_;
-  std::size_t next_ = 0;
+  // A text in memory is never refilled, so each line's view stays valid as long as the text.
+  void Advance() {
+    hasLine_ = source_.NextLine(line_);
+    ++lineNumber_;
+  }
+
+  TextLineSource source_;
+  std::string_view line_;
+  bool hasLine_ = false;
+  std::size_t lineNumber_ = 0;
 };
 
 StatId StatOfName(std::string_view name) {
@@ -209,8 +224,17 @@ class TemplateReader {
     return code;
   }
 
+  // The six lines before the item sections; missing ones are empty.
+  std::array<std::string_view, 6> TakeHeaderLines() {
+    std::array<std::string_view, 6> header{};
+    for (std::string_view& line : header)
+      if (!lines_.AtEnd()) line = lines_.Take("the header");
+    return header;
+  }
+
   int ReadHeader() {
-    const std::string_view first = lines_.At(0);
+    const auto header = TakeHeaderLines();
+    const std::string_view first = header[0];
     if (first == kTemplateHeaderV1) version_ = 1;
     else if (first != kTemplateHeaderV2) {
       if (first.find("~Kitwright") == std::string_view::npos)
@@ -219,7 +243,7 @@ class TemplateReader {
       return Fail(template_read::UnknownFormat, "This template's format is not recognized : \n\r" +
                                                     std::string(name_) + "\n" + "\r" + std::string(first));
     }
-    const std::string_view second = lines_.At(1);
+    const std::string_view second = header[1];
     if (second != kVaultVersionLine) {
       if (second.find("~Vault version") == std::string_view::npos)
         return Fail(template_read::NotATemplate,
@@ -227,8 +251,8 @@ class TemplateReader {
       return Fail(template_read::IncompatibleVault,
                   "An incompatible vault format was used to create this template : \n\r" + std::string(name_));
     }
-    const std::string_view classText = lines_.At(3);
-    const std::string_view serverText = ReadServerTypeText(lines_.At(4));
+    const std::string_view classText = header[3];
+    const std::string_view serverText = ReadServerTypeText(header[4]);
     if (mode_ == TemplateReadMode::Load) {
       model_.ClassIndex = ClassIndexOf(classText);
       model_.ServerIndex = ServerTypeIndex(serverText);
@@ -243,7 +267,6 @@ class TemplateReader {
                       *refusal);
       }
     }
-    lines_.Seek(6);
     return template_read::Ok;
   }
 
@@ -265,19 +288,22 @@ class TemplateReader {
       if (*kind >= kSlotKindCount)
         throw Damaged{"A section names the slot kind " + std::to_string(*kind) + ", which does not exist."};
       ItemSlot& lists = model_.ListsOf(*kind);
-      if (lines_.Peek() == kVaultList) ReadList([&] { lists.VaultIds.push_back(lines_.Number("a vault list")); });
-      if (lines_.Peek() == kInlineList) ReadList([&] { lists.InlineItems.push_back(ReadInline()); });
-      if (lines_.Peek() == kCraftedList) ReadList([&] { lists.CraftedItems.push_back(ReadCrafted()); });
+      if (lines_.Peek() == kVaultList) ReadList(lists.VaultIds, [&] { return lines_.Number("a vault list"); });
+      if (lines_.Peek() == kInlineList) ReadList(lists.InlineItems, [&] { return ReadInline(); });
+      if (lines_.Peek() == kCraftedList) ReadList(lists.CraftedItems, [&] { return ReadCrafted(); });
     }
   }
 
-  // Reads entries after the list's opening line up to its "/".
-  template <typename ReadEntry>
-  void ReadList(ReadEntry&& readEntry) {
+  // Appends the entries after the list's opening line up to its "/". The list
+  // grows as entries arrive and never past kMaxListEntries.
+  template <typename Entry, typename ReadEntry>
+  void ReadList(std::vector<Entry>& list, ReadEntry&& readEntry) {
     lines_.Skip();
     while (lines_.Peek() != kListEnd) {
       if (lines_.AtEnd()) throw Damaged{"The file ends inside an item list."};
-      readEntry();
+      if (list.size() >= kMaxListEntries)
+        throw Damaged{"An item list holds more than " + std::to_string(kMaxListEntries) + " entries."};
+      list.push_back(readEntry());
     }
     lines_.Skip();
   }
@@ -370,7 +396,10 @@ class TemplateReader {
     if (mode_ == TemplateReadMode::Load || !list) return std::string(ref);
     const ListLengths& before = lengthsBefore_[SlotKindOf(equipmentSlot)];
     const int shift = *list == ItemList::Vault ? before.vault : *list == ItemList::Inline ? before.inlines : before.crafted;
-    return MakeSlotRef(*list, parsed->position + shift);
+    const std::int64_t shifted = std::int64_t{parsed->position} + shift;
+    if (shifted > std::numeric_limits<std::int32_t>::max())
+      throw Damaged{"The item reference '" + std::string(ref) + "' cannot move past the open template's items."};
+    return MakeSlotRef(*list, static_cast<int>(shifted));
   }
 
   void ReadNotes() {
@@ -386,26 +415,46 @@ class TemplateReader {
     while (!lines_.AtEnd()) model_.Notes.emplace_back(lines_.Take("the notes"));
   }
 
-  // Every later copy of a vault entry in a list gives way to its first copy.
+  // Every later copy of a vault entry in a list gives way to its first copy:
+  // references to a copy move to the first, the others to where their entry
+  // went; a reference past the list moves down by the entries removed.
   void RemoveDuplicateVaultEntries() {
+    std::array<bool, kSlotKindCount> cleaned{};
     for (int s = 0; s < kEquipmentSlotCount; ++s) {
-      std::vector<std::int32_t>& ids = model_.ListsOf(SlotKindOf(s)).VaultIds;
+      const int kind = SlotKindOf(s);
+      if (std::exchange(cleaned[static_cast<std::size_t>(kind)], true)) continue;
+      std::vector<std::int32_t>& ids = model_.ListsOf(kind).VaultIds;
+      const std::vector<std::int32_t> moves = KeepFirstCopies(ids);
+      const auto removed = static_cast<std::int64_t>(moves.size() - ids.size());
+      if (removed == 0) continue;
       const auto [first, last] = SlotsSharingListOf(s);
-      for (std::size_t j = 0; j < ids.size();) {
-        const auto earlier = std::find(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(j), ids[j]);
-        if (earlier == ids.begin() + static_cast<std::ptrdiff_t>(j)) {
-          ++j;
-          continue;
-        }
-        const std::string later = MakeSlotRef(ItemList::Vault, static_cast<int>(j));
-        const std::string kept = MakeSlotRef(ItemList::Vault, static_cast<int>(earlier - ids.begin()));
-        for (Configuration& configuration : model_.Configurations)
-          for (int t = first; t <= last; ++t)
-            if (configuration.Slots[static_cast<std::size_t>(t)] == later) configuration.Slots[static_cast<std::size_t>(t)] = kept;
-        RemovalFixUp(model_, later, s);
-        ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(j));
-      }
+      for (Configuration& configuration : model_.Configurations)
+        for (int t = first; t <= last; ++t) MoveVaultReference(configuration.Slots[static_cast<std::size_t>(t)], moves, removed);
     }
+  }
+
+  // Removes the later copies of each entry; for each old position, the new
+  // position of its entry.
+  static std::vector<std::int32_t> KeepFirstCopies(std::vector<std::int32_t>& ids) {
+    std::vector<std::int32_t> moves(ids.size());
+    std::unordered_map<std::int32_t, std::int32_t> firstPositions;
+    firstPositions.reserve(ids.size());
+    std::size_t kept = 0;
+    for (std::size_t j = 0; j < ids.size(); ++j) {
+      const auto [entry, isFirst] = firstPositions.try_emplace(ids[j], static_cast<std::int32_t>(kept));
+      moves[j] = entry->second;
+      if (isFirst) ids[kept++] = ids[j];
+    }
+    ids.resize(kept);
+    return moves;
+  }
+
+  static void MoveVaultReference(std::string& ref, const std::vector<std::int32_t>& moves, std::int64_t removed) {
+    const auto parsed = ParseSlotRef(ref);
+    if (!parsed || parsed->letter != static_cast<char>(ItemList::Vault)) return;
+    const auto position = static_cast<std::size_t>(parsed->position);
+    const std::int64_t moved = position < moves.size() ? moves[position] : parsed->position - removed;
+    if (moved != parsed->position) ref = MakeSlotRef(ItemList::Vault, static_cast<int>(moved));
   }
 
   LineCursor lines_;
@@ -420,18 +469,23 @@ class TemplateReader {
 
 std::string DisplayName(const std::filesystem::path& path) { return Utf8ToCp1252(path.filename().string()); }
 
-bool HoldsTemplateExtension(const std::filesystem::path& path) {
-  return path.string().find(".kwt") != std::string::npos;
-}
+bool Holds(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 }  // namespace
+
+TemplateFileKind TemplateFileKindOf(const std::filesystem::path& path) {
+  const std::string lower = AsciiLowerCase(path.string());
+  if (Holds(lower, ".kwt")) return TemplateFileKind::Template;
+  if (Holds(lower, ".kwy") || Holds(lower, ".kwc")) return TemplateFileKind::Legacy;
+  return TemplateFileKind::Unknown;
+}
 
 std::string WriteTemplateText(const Template& model, const ItemVocabularies& vocabularies) {
   return TemplateWriter(model, vocabularies).Write();
 }
 
 std::filesystem::path TemplateFileName(const std::filesystem::path& chosen) {
-  if (HoldsTemplateExtension(chosen)) return chosen;
+  if (Holds(chosen.string(), ".kwt")) return chosen;
   std::filesystem::path name = chosen;
   name += ".kwt";
   return name;
@@ -450,7 +504,7 @@ int ReadTemplateText(std::string_view text, std::string_view name, TemplateReadM
 int ReadTemplateFile(const std::filesystem::path& path, TemplateReadMode mode, Template& model,
                      const ItemVocabularies& vocabularies, platform::MessageBox& messages) {
   const std::string name = DisplayName(path);
-  if (!HoldsTemplateExtension(path)) {
+  if (TemplateFileKindOf(path) != TemplateFileKind::Template) {
     messages.Notify("File chosen has an invalid file extension : Please choose a .KWT file to load.\n\r" + name);
     return template_read::BadExtension;
   }
@@ -459,12 +513,19 @@ int ReadTemplateFile(const std::filesystem::path& path, TemplateReadMode mode, T
     messages.Notify("File chosen was not found : \n\r" + Utf8ToCp1252(path.string()));
     return template_read::NotFound;
   }
-  const auto text = file.status == ReadStatus::Ok ? Inflate(file.bytes) : std::nullopt;
-  if (!text) {
-    messages.Notify("This does not appear to be a valid Kitwright template file : \n\r" + name);
-    return template_read::NotATemplate;
+  const InflatedText inflated = file.status == ReadStatus::Ok ? InflateText(file.bytes)
+                                 : file.status == ReadStatus::TooLarge ? InflatedText{InflateStatus::TooLarge, {}}
+                                                                        : InflatedText{InflateStatus::Damaged, {}};
+  switch (inflated.status) {
+    case InflateStatus::Ok: return ReadTemplateText(inflated.text, name, mode, model, vocabularies, messages);
+    case InflateStatus::TooLarge:
+      messages.Notify("This template file is too large : its text passes " + std::to_string(kMaxInflatedSize >> 20) +
+                      " MiB, the most a template may hold : \n\r" + name);
+      return template_read::NotATemplate;
+    case InflateStatus::Damaged: break;
   }
-  return ReadTemplateText(*text, name, mode, model, vocabularies, messages);
+  messages.Notify("This does not appear to be a valid Kitwright template file : \n\r" + name);
+  return template_read::NotATemplate;
 }
 
 }  // namespace davoruzivi

@@ -3,6 +3,7 @@
 // One reader serves Load (the file replaces the open template) and Import (its
 // items and configurations are added to the open template).
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -29,6 +30,14 @@ inline constexpr int Ok = 0, BadExtension = 1, NotFound = 2, UnknownFormat = 3, 
 
 inline constexpr std::string_view kTemplateHeaderV2 = "~Kitwright Template v2";
 inline constexpr std::string_view kTemplateHeaderV1 = "~Kitwright Template v1";
+
+// Which kind of file a name names, decided by the lower-cased name.
+enum class TemplateFileKind { Template, Legacy, Unknown };
+TemplateFileKind TemplateFileKindOf(const std::filesystem::path& path);
+
+// No candidate list of a template holds more entries than this; a file whose
+// list would is damaged.
+inline constexpr std::size_t kMaxListEntries = 1'000'000;
 
 // The template's text as Save compresses it, lines ended by CR LF. Effect names
 // come from the vault's effect list.

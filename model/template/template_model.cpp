@@ -1,5 +1,6 @@
 #include "template/template_model.h"
 
+#include "core/wrapping.h"
 #include "itemdb/master_vault.h"
 
 namespace davoruzivi {
@@ -57,7 +58,7 @@ void RemovalFixUp(Template& model, std::string_view ref, int equipmentSlot) {
 std::int16_t SumOfStat(StatId statId, std::span<const StatId> ids, std::span<const std::int32_t> values) {
   std::int32_t sum = 0;
   for (std::size_t j = 0; j < ids.size() && j < values.size(); ++j)
-    if (ids[j] == statId) sum += values[j];
+    if (ids[j] == statId) sum = WrappingAdd(sum, values[j]);
   return static_cast<std::int16_t>(sum);
 }
 

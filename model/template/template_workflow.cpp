@@ -1,8 +1,8 @@
 #include "template/template_workflow.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "core/ascii_text.h"
 #include "core/cp1252.h"
 #include "core/program_identity.h"
 #include "itemdb/master_vault.h"
@@ -36,12 +36,6 @@ constexpr std::string_view kCopySuffixStart = " (Copy: ";
 // Answers of the save prompt.
 constexpr int kSaveAnswer = 1, kGoOnAnswer = 2, kCancelAnswer = 3, kSaveAsAnswer = 4;
 
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 bool Holds(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 std::string NameWithoutFolder(const std::filesystem::path& path) { return Utf8ToCp1252(path.filename().string()); }
@@ -59,13 +53,6 @@ TemplateWorkflow::Change Store(Field& field, const Value& value) {
 }
 
 }  // namespace
-
-TemplateFileKind TemplateFileKindOf(const std::filesystem::path& path) {
-  const std::string lower = LowerCase(path.string());
-  if (Holds(lower, ".kwt")) return TemplateFileKind::Template;
-  if (Holds(lower, ".kwy") || Holds(lower, ".kwc")) return TemplateFileKind::Legacy;
-  return TemplateFileKind::Unknown;
-}
 
 TemplateWorkflow::TemplateWorkflow(Template& model, MasterVault& vault, Settings& settings,
                                    WorkflowServices services, std::filesystem::path programFolder)
@@ -301,7 +288,8 @@ bool TemplateWorkflow::SaveTo(bool askForName) {
 }
 
 bool TemplateWorkflow::ChooseNameAndWrite(bool askForName) {
-  const std::string lower = LowerCase(model_.FileName.string());
+  // Only a name that is a template's and no older template's may be saved over unasked.
+  const std::string lower = AsciiLowerCase(model_.FileName.string());
   if (Holds(lower, ".kwy") || Holds(lower, ".kwc") || !Holds(lower, ".kwt")) model_.FileNameConfirmed = false;
   if (askForName || model_.FileName.empty() || !model_.FileNameConfirmed) {
     const auto chosen = services_.files.Save(SaveRequest());

@@ -38,10 +38,6 @@ struct WorkflowServices {
   platform::SettingsStore& settingsStore;
 };
 
-// Which kind of file a name names, decided by the lower-cased name.
-enum class TemplateFileKind { Template, Legacy, Unknown };
-TemplateFileKind TemplateFileKindOf(const std::filesystem::path& path);
-
 class TemplateWorkflow {
  public:
   TemplateWorkflow(Template& model, MasterVault& vault, Settings& settings, WorkflowServices services,

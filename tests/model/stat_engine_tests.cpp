@@ -221,6 +221,24 @@ TEST_F(StatEngine, MythicalResistsAndPoolCaps) {
   EXPECT_EQ(Pick(r.Caps, {9, 145, 10, 147}), (Values{76, 75, 300, 60}));
 }
 
+// Amounts near the 32-bit limit wrap in two's complement, in the sums, the
+// caps the bonuses raise and the difference to the cap alike.
+TEST_F(StatEngine, TotalsNearTheLimitWrap) {
+  constexpr std::int32_t kMax = 2147483647;
+  config_.Level = 50;
+  EquipInline(slot::Chest, {{1, kMax}, {142, kMax}, {226, kMax}, {228, kMax}, {229, kMax}, {215, kMax}});
+  EquipInline(slot::Head, {{1, kMax}, {20, kMax}, {143, kMax}, {11, kMax}});
+  const StatResult r = Run();
+  EXPECT_EQ(r.Totals[1], -2);  // 2 x max
+  EXPECT_EQ(r.Totals[11], kMax - 2);  // the item, the physical damage reduction and its mythical bonus
+  EXPECT_EQ(r.Diffs[20], kMax - r.Caps[20]);
+  EXPECT_EQ(r.Diffs[1], static_cast<std::int32_t>(static_cast<std::uint32_t>(r.Totals[1]) - static_cast<std::uint32_t>(r.Caps[1])));
+  config_.Slots[slot::Chest].clear();
+  config_.Slots[slot::Head].clear();
+  EquipInline(slot::Legs, {{1, -kMax}, {1, -kMax}});
+  EXPECT_EQ(Run().Totals[1], 2);  // -2 x max
+}
+
 TEST_F(StatEngine, InvalidReferencesCountAsEmptySlots) {
   EquipVault(slot::Legs, 999);  // past the vault
   const std::pair<int, const char*> refs[] = {{slot::Chest, "vx"}, {slot::Head, "v9"},  {slot::Arms, "c0"},

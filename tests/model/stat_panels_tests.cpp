@@ -276,6 +276,16 @@ TEST_F(ContributorReportTest, RunningTotalIsSixteenBit) {
   EXPECT_EQ(lines.back(), "Total Stat : 14467");  // 80000 + 3 in 16 bits
 }
 
+TEST_F(ContributorReportTest, EffectsNearTheLimitWrapIntoTheSixteenBitTotal) {
+  model_ = Template{};
+  config_ = NewConfiguration("<None>");
+  config_.RealmRank = 1;
+  EquipInline(slot::Chest, {{28, 5}, {20, 2147483647}});  // All Melee at the 32-bit limit
+  EquipInline(slot::Head, {{28, 2147483647}});
+  const Lines lines = ReportLines("Slash Skill");
+  EXPECT_EQ(lines.back(), "Total Stat : 4");  // -1 + 5 + (2^31 - 1) + 1 in 16 bits
+}
+
 TEST_F(ContributorReportTest, CaptionsNameTheEquippedEntries) {
   EquipVault(slot::Ring1, "First Ring", {});
   EquipVault(slot::Ring2, "Second Ring", {});

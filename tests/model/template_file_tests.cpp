@@ -142,8 +142,9 @@ TEST_F(TemplateFiles, FilesThatCannotBeReadGiveTheirCodesAndMessages) {
   const auto read = [&](const std::filesystem::path& path) {
     return ReadTemplateFile(path, TemplateReadMode::Load, model_, vocabularies_, messages_);
   };
-  EXPECT_EQ(read(write("a.KWT", Header())), template_read::BadExtension);
-  EXPECT_EQ(LastMessage(), "File chosen has an invalid file extension : Please choose a .KWT file to load.\n\ra.KWT");
+  EXPECT_EQ(read(write("a.txt", Header())), template_read::BadExtension);
+  EXPECT_EQ(LastMessage(), "File chosen has an invalid file extension : Please choose a .KWT file to load.\n\ra.txt");
+  EXPECT_EQ(read(write("a.KWT", Header())), template_read::Ok);  // the extension in any letter case
   EXPECT_EQ(read(folder / "none.kwt"), template_read::NotFound);
   EXPECT_EQ(LastMessage(), "File chosen was not found : \n\r" + (folder / "none.kwt").string());
   EXPECT_EQ(read(write("v3.kwt", Header("c", "s", "~Kitwright Template v3"))), template_read::UnknownFormat);
@@ -156,6 +157,15 @@ TEST_F(TemplateFiles, FilesThatCannotBeReadGiveTheirCodesAndMessages) {
   EXPECT_EQ(read(write("vault2.kwt", {"~Kitwright Template v2", "~Vault version :2"})),
             template_read::IncompatibleVault);
   EXPECT_EQ(LastMessage(), "An incompatible vault format was used to create this template : \n\rvault2.kwt");
+}
+
+TEST_F(TemplateFiles, ATextPastTheSizeLimitIsNamedAsTooLarge) {
+  test::TemporaryFolder folder;
+  test::WriteBytes(folder / "huge.kwt", Deflate(std::string(kMaxInflatedSize + 1, ' ')));
+  EXPECT_EQ(ReadTemplateFile(folder / "huge.kwt", TemplateReadMode::Load, model_, vocabularies_, messages_),
+            template_read::NotATemplate);
+  EXPECT_EQ(LastMessage(), "This template file is too large : its text passes 256 MiB, the most a template may hold : "
+                           "\n\rhuge.kwt");
 }
 
 TEST_F(TemplateFiles, ImportChecksClassAndServerType) {
@@ -264,6 +274,57 @@ TEST_F(TemplateFiles, ImportShiftsReferencesAppendsNotesAndDropsDuplicateVaultEn
   EXPECT_EQ(model_.CurrentConfiguration, 0);
   EXPECT_EQ(model_.Notes, (Lines{"mine", " ", "===============================================",
                                  "Notes imported from : t.kwt", " ", "theirs"}));
+}
+
+// Import merges the lists first, so each reference moves by the entries that
+// were there before; later copies of a vault entry give way to the first.
+TEST_F(TemplateFiles, ImportDropsLaterCopiesAndMovesEveryReferenceOnce) {
+  model_.ClassIndex = model_.ServerIndex = 0;
+  model_.ListsOf(4).VaultIds = {5, 5, 6};
+  model_.Configurations = {NewConfiguration("<None>")};
+  auto& mine = model_.Configurations[0].Slots;
+  mine[4] = "v1", mine[5] = "v2", mine[6] = "v1", mine[8] = "v9";  // a wrist keeps its own list
+
+  Template other;
+  other.ClassIndex = other.ServerIndex = 0;
+  other.ListsOf(4).VaultIds = {5, 7, 6};
+  other.Configurations = {NewConfiguration("<None>")};
+  auto& theirs = other.Configurations[0].Slots;
+  theirs[4] = "v1", theirs[5] = "v2", theirs[8] = "v0";
+  ASSERT_EQ(Read(Split(WriteTemplateText(other, vocabularies_)), TemplateReadMode::Import), template_read::Ok);
+
+  EXPECT_EQ(model_.ListsOf(4).VaultIds, (std::vector<std::int32_t>{5, 6, 7}));  // from 5 5 6 5 7 6
+  const auto& before = model_.Configurations[0].Slots;
+  const auto& imported = model_.Configurations[1].Slots;
+  EXPECT_EQ(std::tuple(before[4], before[5], before[6], before[8]), std::tuple("v0", "v1", "v1", "v9"));
+  EXPECT_EQ(std::tuple(imported[4], imported[5], imported[8]), std::tuple("v2", "v1", "v0"));
+
+  model_.Configurations[0].Slots[4] = "v7";  // past the list of three: moves down by the three removed
+  other.Configurations[0].Slots[4] = "v0";
+  ASSERT_EQ(Read(Split(WriteTemplateText(other, vocabularies_)), TemplateReadMode::Import), template_read::Ok);
+  EXPECT_EQ(model_.ListsOf(4).VaultIds, (std::vector<std::int32_t>{5, 6, 7}));
+  EXPECT_EQ(model_.Configurations[0].Slots[4], "v4");
+  EXPECT_EQ(model_.Configurations[2].Slots[4], "v0");
+}
+
+TEST_F(TemplateFiles, AReferenceThatCannotMoveOrAListPastItsLimitDamagesTheFile) {
+  model_.ClassIndex = model_.ServerIndex = 0;
+  model_.ListsOf(4).VaultIds = {3};
+  const Lines config = Lines{"C", "50", "0", "0", "<None>", "0"} + Lines(8, "0") + Lines(4, "e0") +
+                       Lines{"v2147483647"} + Lines(14, "e0") + Lines{"/"};
+  EXPECT_EQ(Read(Header() + Lines{"~config", "1", "0", "/"} + config + Lines{"~~"}, TemplateReadMode::Import),
+            template_read::Damaged);
+  EXPECT_NE(LastMessage().find("v2147483647"), std::string::npos) << LastMessage();
+  model_ = Template{};
+  EXPECT_EQ(Read(Header() + Lines{"~config", "1", "0", "/"} + config + Lines{"~~"}), template_read::Ok);  // Load keeps it
+
+  const Lines fullList = Lines{"~2", "~V"} + Lines(kMaxListEntries, "1") + Lines{"/"};
+  model_ = Template{};
+  EXPECT_EQ(Read(Header() + fullList + Lines{"~~"}), template_read::Ok);
+  EXPECT_EQ(model_.ListsOf(2).VaultIds.size(), kMaxListEntries);
+  model_ = Template{};
+  EXPECT_EQ(Read(Header() + Lines{"~2", "~V", "1", "/"} + fullList + Lines{"~~"}), template_read::Damaged);
+  EXPECT_EQ(LastMessage(), "This template file is damaged : \n\rt.kwt\n\rAn item list holds more than 1000000 entries.");
 }
 
 TEST(TemplateFileNames, KwtIsAppendedUnlessTheNameHoldsItInLowerCase) {
