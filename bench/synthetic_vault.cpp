@@ -383,9 +383,9 @@ ItemGenerator::ItemGenerator(const ItemVocabularies& vocabularies)
 MasterVault MakeSyntheticMasterVault(std::size_t itemCount) {
   MasterVault vault;
   ItemGenerator generator(vault.Vocabularies());
-  std::vector<VaultItem>& items = vault.MutableItems();
-  items.reserve(itemCount);
-  for (std::size_t position = 0; position < itemCount; ++position) items.push_back(generator.Make(position));
+  vault.ReserveItems(itemCount);
+  for (std::size_t position = 0; position < itemCount; ++position)
+    vault.PutVaultItem(static_cast<long long>(position), generator.Make(position));
   return vault;
 }
 

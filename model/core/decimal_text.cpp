@@ -130,7 +130,9 @@ double FixedTextValue(double value, int decimals) {
   if (!std::isfinite(value)) return value;
   decimals = std::max(decimals, 0);
   // A whole number of at most 15 digits is shown as it is.
-  if (decimals == 0 && value == std::trunc(value) && std::fabs(value) < kLargestWholeShownExactly) return value + 0.0;
+  if (decimals == 0 && std::fabs(value) < kLargestWholeShownExactly &&
+      value == static_cast<double>(static_cast<std::int64_t>(value)))
+    return value + 0.0;
   const DecimalDigits number = RoundedDigits(value, decimals);
   if (number.count == 0) return 0.0;
   if (const auto scaled = ScaledValue(number, decimals)) return *scaled;
@@ -149,11 +151,16 @@ std::optional<double> ParseDecimal(std::string_view text) {
 }
 
 double NearestEven(double value) {
-  const double below = std::floor(value);
-  const double fraction = value - below;
-  if (fraction < 0.5) return below;
-  if (fraction > 0.5) return below + 1.0;
-  return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+  // From 2^52 on every double is whole; those, zeros of either sign,
+  // infinities and NaN are their own nearest. Below, a 64-bit integer holds
+  // the whole part exactly, which spares the library's rounding calls.
+  if (!(std::fabs(value) < 0x1p52) || value == 0.0) return value;
+  const auto truncated = static_cast<std::int64_t>(value);
+  const std::int64_t below = static_cast<double>(truncated) > value ? truncated - 1 : truncated;
+  const double fraction = value - static_cast<double>(below);
+  if (fraction < 0.5) return static_cast<double>(below);
+  if (fraction > 0.5 || below % 2 != 0) return static_cast<double>(below + 1);
+  return static_cast<double>(below);
 }
 
 }  // namespace davoruzivi

@@ -36,19 +36,26 @@ bool SyncToDisk(std::FILE* file) {
 
 }  // namespace
 
-FileContent ReadWholeFile(const std::filesystem::path& path, std::size_t maxSize) {
+OpenedFile OpenForReading(const std::filesystem::path& path, std::size_t maxSize) {
+  const auto refused = [](ReadStatus status) { return OpenedFile{status, {}, 0}; };
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return {ReadStatus::Missing, {}};
-  if (!std::filesystem::is_regular_file(path, ec)) return {ReadStatus::Unreadable, {}};
+  if (!std::filesystem::exists(path, ec)) return refused(ReadStatus::Missing);
+  if (!std::filesystem::is_regular_file(path, ec)) return refused(ReadStatus::Unreadable);
   const auto size = std::filesystem::file_size(path, ec);
-  if (ec) return {ReadStatus::Unreadable, {}};
-  if (size > maxSize) return {ReadStatus::TooLarge, {}};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {ReadStatus::Unreadable, {}};
+  if (ec) return refused(ReadStatus::Unreadable);
+  if (size > maxSize) return refused(ReadStatus::TooLarge);
+  OpenedFile file{ReadStatus::Ok, std::ifstream(path, std::ios::binary), static_cast<std::size_t>(size)};
+  if (!file.in) file.status = ReadStatus::Unreadable;
+  return file;
+}
+
+FileContent ReadWholeFile(const std::filesystem::path& path, std::size_t maxSize) {
+  OpenedFile file = OpenForReading(path, maxSize);
+  if (file.status != ReadStatus::Ok) return {file.status, {}};
   FileContent content;
-  content.bytes.resize(static_cast<std::size_t>(size));
-  in.read(content.bytes.data(), static_cast<std::streamsize>(size));
-  if (static_cast<std::size_t>(in.gcount()) != size) return {ReadStatus::Unreadable, {}};
+  content.bytes.resize(file.size);
+  file.in.read(content.bytes.data(), static_cast<std::streamsize>(file.size));
+  if (static_cast<std::size_t>(file.in.gcount()) != file.size) return {ReadStatus::Unreadable, {}};
   return content;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,6 +20,15 @@ struct FileContent {
 
 // The file's bytes; a file larger than maxSize is not read.
 FileContent ReadWholeFile(const std::filesystem::path& path, std::size_t maxSize);
+
+// A file opened for reading in binary, as ReadWholeFile opens it: a file
+// larger than maxSize is not opened.
+struct OpenedFile {
+  ReadStatus status = ReadStatus::Ok;
+  std::ifstream in;  // open when Ok
+  std::size_t size = 0;
+};
+OpenedFile OpenForReading(const std::filesystem::path& path, std::size_t maxSize);
 
 // Writes a file through a temporary file in the same folder that is renamed over
 // the target only once complete, so a failure leaves the old file as it was.

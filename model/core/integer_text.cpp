@@ -1,6 +1,5 @@
 #include "core/integer_text.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace davoruzivi {
@@ -16,23 +15,7 @@ int DigitValue(char c, int base) {
 
 }  // namespace
 
-namespace {
-
-// Up to nine decimal digits, the form almost every number in a file takes.
-std::optional<std::int32_t> ParsePlainDigits(std::string_view text) {
-  if (text.empty() || text.size() > 9) return std::nullopt;
-  std::int32_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-}  // namespace
-
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
-  if (auto plain = ParsePlainDigits(text)) return plain;
+std::optional<std::int32_t> ParseIntegerOfAnyForm(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && text[pos] == ' ') ++pos;
   bool negative = false;
@@ -69,13 +52,6 @@ std::string NotAnIntegerMessage(std::string_view text) {
   message += text;
   message += "' is not a valid integer value";
   return message;
-}
-
-std::string_view CopyOf(std::string_view text, std::ptrdiff_t first, std::ptrdiff_t count) {
-  const auto size = static_cast<std::ptrdiff_t>(text.size());
-  const std::ptrdiff_t begin = std::min(std::max<std::ptrdiff_t>(first, 1) - 1, size);
-  const std::ptrdiff_t end = std::clamp<std::ptrdiff_t>(begin + count, begin, size);
-  return text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
 }
 
 }  // namespace davoruzivi

@@ -6,13 +6,13 @@
 namespace davoruzivi {
 namespace {
 
-constexpr std::size_t kPieceSize = 64 * 1024;
+constexpr std::size_t kPieceSize = 256 * 1024;
 constexpr std::size_t kPiecesAhead = 4;
 
 }  // namespace
 
-PrefetchingInflater::PrefetchingInflater(std::string_view compressed)
-    : inflater_(compressed), worker_([this] { Run(); }) {}
+PrefetchingInflater::PrefetchingInflater(std::unique_ptr<CompressedInput> input)
+    : inflater_(std::move(input)), worker_([this] { Run(); }) {}
 
 PrefetchingInflater::~PrefetchingInflater() {
   {

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -16,7 +17,7 @@ namespace davoruzivi {
 
 class PrefetchingInflater {
  public:
-  explicit PrefetchingInflater(std::string_view compressed);
+  explicit PrefetchingInflater(std::unique_ptr<CompressedInput> input);
   ~PrefetchingInflater();
   PrefetchingInflater(const PrefetchingInflater&) = delete;
   PrefetchingInflater& operator=(const PrefetchingInflater&) = delete;

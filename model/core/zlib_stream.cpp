@@ -1,5 +1,6 @@
 #include "core/zlib_stream.h"
 
+#include "core/huge_pages.h"
 #include "core/prefetching_inflater.h"
 
 #include <zlib.h>
@@ -25,14 +26,26 @@ struct Inflater::State {
   z_stream stream{};
 };
 
-Inflater::Inflater(std::string_view compressed) : state_(std::make_unique<State>()) {
-  z_stream& s = state_->stream;
-  if (compressed.size() > kMaxCompressedSize || inflateInit(&s) != Z_OK) {
+Inflater::Inflater(std::string_view compressed) : Inflater(std::make_unique<CompressedBytes>(compressed)) {
+  if (compressed.size() > kMaxCompressedSize) damaged_ = true;
+}
+
+Inflater::Inflater(std::unique_ptr<CompressedInput> input)
+    : state_(std::make_unique<State>()), input_(std::move(input)) {
+  if (inflateInit(&state_->stream) != Z_OK) damaged_ = true;
+}
+
+void Inflater::TakeInput() {
+  if (inputEnded_) return;
+  const std::string_view piece = input_->NextPiece();
+  inputEnded_ = piece.empty();
+  if (piece.size() > std::numeric_limits<uInt>::max()) {
     damaged_ = true;
     return;
   }
-  s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
-  s.avail_in = static_cast<uInt>(compressed.size());
+  z_stream& s = state_->stream;
+  s.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
+  s.avail_in = static_cast<uInt>(piece.size());
 }
 
 Inflater::~Inflater() { inflateEnd(&state_->stream); }
@@ -46,13 +59,15 @@ std::size_t Inflater::Read(char* out, std::size_t capacity) {
   s.next_out = reinterpret_cast<Bytef*>(out);
   s.avail_out = static_cast<uInt>(wanted);
   while (s.avail_out > 0) {
+    if (s.avail_in == 0) TakeInput();
+    if (damaged_) return 0;
     const int rc = inflate(&s, Z_NO_FLUSH);
     if (rc == Z_STREAM_END) {
       finished_ = true;
       break;
     }
     // Out of input before the stream's end: the file is cut short.
-    if (rc != Z_OK || (s.avail_in == 0 && s.avail_out > 0)) {
+    if (rc != Z_OK || (s.avail_in == 0 && s.avail_out > 0 && inputEnded_)) {
       damaged_ = true;
       return 0;
     }
@@ -86,9 +101,11 @@ namespace {
 constexpr std::size_t kLineBufferSize = 64 * 1024;
 }
 
-InflatingLineSource::InflatingLineSource(std::string_view compressed)
-    : inflater_(std::make_unique<PrefetchingInflater>(compressed)), buffer_(kLineBufferSize) {
-  SetWindow(buffer_.data(), buffer_.data());
+InflatingLineSource::InflatingLineSource(std::unique_ptr<CompressedInput> input)
+    : inflater_(std::make_unique<PrefetchingInflater>(std::move(input))),
+      buffer_(std::make_unique_for_overwrite<char[]>(kLineBufferSize)),
+      bufferSize_(kLineBufferSize) {
+  SetWindow(buffer_.get(), buffer_.get());
 }
 
 InflatingLineSource::~InflatingLineSource() = default;
@@ -96,13 +113,28 @@ InflatingLineSource::~InflatingLineSource() = default;
 bool InflatingLineSource::Damaged() const { return inflater_->Damaged(); }
 
 bool InflatingLineSource::Refill() {
-  // Keep the unread part at the front; a line longer than the buffer doubles it.
+  // New text goes after the unread part. Only when no room is left there does
+  // the unread part move to the front, or, when it fills the buffer (a long
+  // line, or text read ahead), the buffer double.
   const auto unread = static_cast<std::size_t>(End() - Next());
-  std::memmove(buffer_.data(), Next(), unread);
-  if (unread == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-  const std::size_t got = inflater_->Read(buffer_.data() + unread, buffer_.size() - unread);
-  SetWindow(buffer_.data(), buffer_.data() + unread + got);
+  auto start = static_cast<std::size_t>(Next() - buffer_.get());
+  if (start + unread == bufferSize_) {
+    if (start > 0) std::memmove(buffer_.get(), Next(), unread);
+    else DoubleBuffer();
+    start = 0;
+  }
+  char* const end = buffer_.get() + start + unread;
+  const std::size_t got = inflater_->Read(end, bufferSize_ - start - unread);
+  SetWindow(buffer_.get() + start, end + got);
   return got > 0;
+}
+
+void InflatingLineSource::DoubleBuffer() {
+  auto larger = std::make_unique_for_overwrite<char[]>(2 * bufferSize_);
+  AdviseHugePages(larger.get(), 2 * bufferSize_);
+  std::memcpy(larger.get(), buffer_.get(), bufferSize_);
+  buffer_ = std::move(larger);
+  bufferSize_ *= 2;
 }
 
 bool InflatingLineSource::VerifyRest() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/text_lines.h"
@@ -35,10 +36,30 @@ InflatedText InflateText(std::string_view compressed);
 // The whole inflated text, or nothing for either failure.
 std::optional<std::string> Inflate(std::string_view compressed);
 
+// Compressed bytes that an Inflater takes a piece at a time.
+class CompressedInput {
+ public:
+  virtual ~CompressedInput() = default;
+  // The next piece, valid until the next call; empty once the input has ended.
+  virtual std::string_view NextPiece() = 0;
+};
+
+// Compressed bytes held in memory, handed out as one piece.
+class CompressedBytes final : public CompressedInput {
+ public:
+  explicit CompressedBytes(std::string_view bytes) : bytes_(bytes) {}
+  std::string_view NextPiece() override { return std::exchange(bytes_, {}); }
+
+ private:
+  std::string_view bytes_;
+};
+
 // Inflates a stream piece by piece.
 class Inflater {
  public:
+  // A held stream larger than kMaxCompressedSize is damaged.
   explicit Inflater(std::string_view compressed);
+  explicit Inflater(std::unique_ptr<CompressedInput> input);
   ~Inflater();
   Inflater(const Inflater&) = delete;
   Inflater& operator=(const Inflater&) = delete;
@@ -52,8 +73,13 @@ class Inflater {
   bool TooLarge() const { return produced_ > kMaxInflatedSize; }
 
  private:
+  // Hands zlib the next piece of input once it has used the last one.
+  void TakeInput();
+
   struct State;
   std::unique_ptr<State> state_;
+  std::unique_ptr<CompressedInput> input_;
+  bool inputEnded_ = false;
   bool finished_ = false;
   bool damaged_ = false;
   std::size_t produced_ = 0;
@@ -65,11 +91,13 @@ class PrefetchingInflater;
 // thread of its own, so that the whole text never has to be held at once.
 class InflatingLineSource final : public LineSource {
  public:
-  explicit InflatingLineSource(std::string_view compressed);
+  explicit InflatingLineSource(std::unique_ptr<CompressedInput> input);
+  explicit InflatingLineSource(std::string_view compressed)
+      : InflatingLineSource(std::make_unique<CompressedBytes>(compressed)) {}
   ~InflatingLineSource() override;
 
   // Known once the lines have ended: whether the stream was damaged.
-  bool Damaged() const;
+  bool Damaged() const override;
   // Inflates whatever is left unread; true when the whole stream proved valid.
   bool VerifyRest();
 
@@ -77,8 +105,12 @@ class InflatingLineSource final : public LineSource {
   bool Refill() override;
 
  private:
+  void DoubleBuffer();
+
   std::unique_ptr<PrefetchingInflater> inflater_;
-  std::vector<char> buffer_;
+  // Grows by doubling; filled as text arrives, so never cleared first.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t bufferSize_;
 };
 
 }  // namespace davoruzivi

@@ -106,7 +106,9 @@ double WeightTotal(const VaultItem& item) {
   double sum = 0.0;
   double largest = 0.0;
   for (int slot = 0; slot < kBonusSlots; ++slot) {
-    const double weight = WeightOf(RuleOf(kWeightByStatId, item.StatIds[slot]), item.StatValues[slot]);
+    const Weight rule = RuleOf(kWeightByStatId, item.StatIds[slot]);
+    if (rule == Weight::Zero) continue;  // adds nothing, and the largest starts at 0
+    const double weight = WeightOf(rule, item.StatValues[slot]);
     sum += weight;
     largest = std::max(largest, weight);
   }
@@ -179,6 +181,12 @@ double BonusLevelValue(const VaultItem& item) {
 std::string BonusLevelOf(const VaultItem& item) { return FixedText(BonusLevelValue(item), 0); }
 
 double BonusLevelKey(const VaultItem& item) { return FixedTextValue(BonusLevelValue(item), 0); }
+
+std::uint8_t ShownBonusLevelByte(const VaultItem& item) {
+  // The key is a whole number between about -1e11 and 65535, so its 64-bit
+  // value keeps every digit and the conversion to a byte wraps modulo 256.
+  return static_cast<std::uint8_t>(static_cast<std::int64_t>(BonusLevelKey(item)));
+}
 
 double UtilityValue(const VaultItem& item) { return UtilitySum(item, UtilityKind::Utility); }
 

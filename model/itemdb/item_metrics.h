@@ -18,6 +18,9 @@ std::string BonusLevelOf(const VaultItem& item);
 double BonusLevelValue(const VaultItem& item);
 // BonusLevelOf read back as a number.
 double BonusLevelKey(const VaultItem& item);
+// The integer part of BonusLevelKey taken modulo 256 (-1 gives 255): what the
+// vault loader compares with the configuration's level.
+std::uint8_t ShownBonusLevelByte(const VaultItem& item);
 
 // Utility: the ten bonuses valued by a per-stat table, with one decimal.
 // Shown by callers with the suffix " Utility".

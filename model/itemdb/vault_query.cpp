@@ -1,7 +1,6 @@
 #include "itemdb/vault_query.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/cp1252.h"
 #include "core/integer_text.h"
@@ -74,12 +73,6 @@ bool ContainsLowered(std::string_view text, std::string_view lowerCasePart) {
   return found != text.end();
 }
 
-// The shown bonus level's integer part taken modulo 256.
-int ShownBonusLevelByte(const VaultItem& item) {
-  const double low = std::fmod(std::trunc(BonusLevelKey(item)), 256.0);
-  return static_cast<int>(low < 0 ? low + 256.0 : low);
-}
-
 bool ShieldSizeAllows(int shieldSize, std::uint16_t weaponType) {
   switch (shieldSize) {
     case shield::None: return false;
@@ -140,12 +133,12 @@ VaultQueryTests::VaultQueryTests(const VaultQuerySettings& settings, const Vault
   shieldSize_ = context.shieldSize;
 }
 
-bool VaultQueryTests::Passes(const VaultItem& item) const {
+bool VaultQueryTests::Passes(const VaultItem& item, std::uint8_t shownBonusLevelByte) const {
   return PassesSource(item) && PassesQuality(item) && PassesItemType(item) && PassesClass(item) &&
          PassesVerification(item) && PassesLevels(item) && PassesServer(item) && PassesAbsorb(item) &&
          PassesWeaponType(item) && PassesRealm(item) && PassesSlot(item) && PassesQuestionMarks(item) &&
          PassesEffect(item) && PassesStatFilters(item) && PassesExpansion(item) && PassesName(item) &&
-         PassesBonusLevelCap(item);
+         PassesBonusLevelCap(shownBonusLevelByte);
 }
 
 bool VaultQueryTests::PassesSource(const VaultItem& item) const {
@@ -240,10 +233,9 @@ bool VaultQueryTests::PassesRealm(const VaultItem& item) const {
   return true;
 }
 
-bool VaultQueryTests::PassesBonusLevelCap(const VaultItem& item) const {
+bool VaultQueryTests::PassesBonusLevelCap(std::uint8_t shownBonusLevelByte) const {
   if (!context_.loaderLevel) return true;
-  const int bonusLevel = ShownBonusLevelByte(item);
-  return !(bonusLevel > *context_.loaderLevel && bonusLevel < kBonusLevelCapLimit);
+  return !(shownBonusLevelByte > *context_.loaderLevel && shownBonusLevelByte < kBonusLevelCapLimit);
 }
 
 bool VaultQueryTests::PassesSlot(const VaultItem& item) const {
@@ -273,7 +265,7 @@ bool VaultQueryTests::PassesLeftHand(const VaultItem& item) const {
 
 bool ItemPassesQuery(const VaultQuerySettings& settings, const VaultQueryContext& context,
                      const ItemVocabularies& vocabularies, const VaultItem& item) {
-  return VaultQueryTests(settings, context, vocabularies).Passes(item);
+  return VaultQueryTests(settings, context, vocabularies).Passes(item, ShownBonusLevelByte(item));
 }
 
 // ---- the run ----
@@ -286,9 +278,11 @@ void VaultQuery::Run(const MasterVault& vault, const VaultQueryContext& context)
   }
   const VaultQueryTests tests(settings_, context, vault.Vocabularies());
   const std::vector<VaultItem>& items = vault.Items();
+  const std::vector<std::uint8_t>& shownBonusLevelBytes = vault.ShownBonusLevelBytes();
   for (std::size_t position = 0; position < items.size(); ++position) {
     if (position + kPrefetchDistance < items.size()) Prefetch(items[position + kPrefetchDistance]);
-    if (tests.Passes(items[position])) result_.Add(items[position].Name.View(), position);
+    if (tests.Passes(items[position], shownBonusLevelBytes[position]))
+      result_.Add(items[position].Name.View(), position);
   }
   if (result_.Size() == 0) result_.SetNoMatch();
   caption_ = "Dazizuvoror (" + std::to_string(result_.Size()) + " / " + std::to_string(vault.Size()) + " showing)";

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,7 +87,8 @@ class VaultQueryTests {
   VaultQueryTests(const VaultQuerySettings& settings, const VaultQueryContext& context,
                   const ItemVocabularies& vocabularies);
 
-  bool Passes(const VaultItem& item) const;
+  // The byte is the record's ShownBonusLevelByte, which its vault keeps.
+  bool Passes(const VaultItem& item, std::uint8_t shownBonusLevelByte) const;
 
  private:
   bool PassesSource(const VaultItem& item) const;
@@ -104,7 +106,7 @@ class VaultQueryTests {
   bool PassesEffect(const VaultItem& item) const;
   bool PassesStatFilters(const VaultItem& item) const;
   bool PassesRealm(const VaultItem& item) const;
-  bool PassesBonusLevelCap(const VaultItem& item) const;
+  bool PassesBonusLevelCap(std::uint8_t shownBonusLevelByte) const;
   bool PassesSlot(const VaultItem& item) const;
   bool PassesHandRules(const VaultItem& item) const;
   bool PassesLeftHand(const VaultItem& item) const;

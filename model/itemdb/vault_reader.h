@@ -34,13 +34,16 @@ std::filesystem::path RepairMasterVaultPath(const std::filesystem::path& path,
                                             const std::filesystem::path& programFolder);
 
 // Turns vault text into the vault's records, growing its vocabularies. Reports
-// "Reading items : <k / N>" every 500 items when progress is given.
+// "Reading items : <k / N>" every 500 items when progress is given. The count
+// line is believed only as far as the text could hold that many blocks, so
+// the records never take room that the text does not justify.
 VaultLoadResult ParseVaultText(LineSource& lines, MasterVault& vault, VaultLoadProgress* progress = nullptr);
 VaultLoadResult ParseVaultText(std::string_view text, MasterVault& vault, VaultLoadProgress* progress = nullptr);
 
 // The whole start-up load of the master vault file: inflate, parse and build
-// the name list. The file is inflated as it is parsed, so the text is never
-// held whole; a damaged stream fails the load even after its text parsed.
+// the name list. The file is read and inflated as it is parsed, so neither it
+// nor its text is held whole; a damaged stream fails the load even after its
+// text parsed.
 VaultLoadResult LoadMasterVault(const std::filesystem::path& path, MasterVault& vault,
                                 VaultLoadProgress* progress = nullptr);
 

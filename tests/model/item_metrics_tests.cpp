@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "core/decimal_text.h"
@@ -32,6 +35,12 @@ VaultItem ItemWith(const std::vector<Bonus>& bonuses) {
   return item;
 }
 
+// The shown bonus level read as a whole number and taken modulo 256.
+int ShownModulo256(const VaultItem& item) {
+  const long long shown = std::stoll(BonusLevelOf(item));
+  return static_cast<int>((shown % 256 + 256) % 256);
+}
+
 TEST(FixedText, RoundsTheFifteenDigitValueWithAFollowingFiveAwayFromZero) {
   EXPECT_EQ(FixedText(-5.25, 1), "-5.3");
   EXPECT_EQ(FixedText(9.96, 1), "10.0");
@@ -42,6 +51,22 @@ TEST(FixedText, RoundsTheFifteenDigitValueWithAFollowingFiveAwayFromZero) {
   // NearestEven sends halves to the even neighbour.
   const double cases[][2] = {{0.5, 0}, {2.5, 2}, {-1.5, -2}, {-2.5, -2}, {9.25, 9}};
   for (const auto& [value, nearest] : cases) EXPECT_EQ(NearestEven(value), nearest) << value;
+}
+
+// nearbyint rounds halves to even under the default rounding mode the tests run in.
+TEST(NearestEven, AgreesWithRoundingHalvesToEvenForEveryMagnitude) {
+  std::mt19937_64 engine(52);
+  std::vector<double> values = {0x1p52 - 0.5, 0x1p52, 0x1p52 + 2, -0x1p52 + 0.5, 0x1p62, -0x1p63, 1e300, 4.9e-324,
+                                -0.49999999999999994, 0.5000000000000001};
+  for (int k = -1000; k <= 1000; ++k) values.push_back(k + 0.5);
+  for (int i = 0; i < 5000; ++i) {
+    const double magnitude = std::ldexp(static_cast<double>(engine() >> 11), -static_cast<int>(engine() % 64));
+    values.push_back(engine() % 2 ? magnitude : -magnitude);
+  }
+  for (const double value : values) EXPECT_EQ(NearestEven(value), std::nearbyint(value)) << value;
+  EXPECT_TRUE(std::signbit(NearestEven(-0.0)));
+  EXPECT_EQ(NearestEven(-INFINITY), -INFINITY);
+  EXPECT_TRUE(std::isnan(NearestEven(NAN)));
 }
 
 TEST(FixedTextValue, IsExactlyTheTextReadBack) {
@@ -132,7 +157,22 @@ TEST(MetricKeys, AreTheShownTextsReadBack) {
     EXPECT_EQ(UtilityKey(item), ParseDecimal(UtilityOf(item)));
     EXPECT_EQ(ToAUtilityKey(item), ParseDecimal(ToAUtilityOf(item)));
     EXPECT_EQ(BonusLevelKey(item), ParseDecimal(BonusLevelOf(item)));
+    EXPECT_EQ(ShownBonusLevelByte(item), ShownModulo256(item));
   }
+}
+
+TEST(MetricKeys, TheShownBonusLevelByteWrapsTheShownNumber) {
+  VaultItem manual = ResetVaultItem();
+  manual.BonusLevelManual = 1;
+  for (const int level : {0, 44, 300, 65535}) {
+    manual.BonusLevel = static_cast<std::uint16_t>(level);
+    EXPECT_EQ(ShownBonusLevelByte(manual), level % 256) << level;
+  }
+  EXPECT_EQ(ShownBonusLevelByte(ItemWith({{kReducedXpLoss, -1}})), 255);
+  EXPECT_EQ(ShownBonusLevelByte(ItemWith({{kStrength, 15}, {kCrushResist, 8}, {kSlashSkill, 3}})), 24);
+  // Ten of the lowest amounts give a total of about -1e11, far outside 32 bits.
+  const VaultItem lowest = ItemWith(std::vector<Bonus>(kBonusSlots, {kToHitBonus, INT32_MIN}));
+  EXPECT_EQ(ShownBonusLevelByte(lowest), ShownModulo256(lowest)) << BonusLevelOf(lowest);
 }
 
 TEST(StatCountAndAmount, CountPositiveAmountsAndSumAStatInSixteenBits) {

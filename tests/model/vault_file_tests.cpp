@@ -282,5 +282,65 @@ TEST(InflatingLineSource, LinesMatchTheWholeTextAcrossBufferBoundaries) {
   EXPECT_FALSE(source.VerifyRest());
 }
 
+TEST(InflatingLineSource, ReadAheadHoldsWhatIsAskedForOrAllThereIs) {
+  std::string text;
+  for (int k = 0; text.size() < 1'500'000; ++k) text += "line " + std::to_string(k) + (k % 3 ? "\r\n" : "\n");
+  const std::string compressed = Deflate(text);
+  std::vector<std::string> expected;
+  for (std::string_view line : SplitLines(text)) expected.emplace_back(line);
+
+  InflatingLineSource source(compressed);
+  std::vector<std::string> lines;
+  std::string_view line;
+  for (int k = 0; k < 1000 && source.NextLine(line); ++k) lines.emplace_back(line);
+  source.ReadAhead(700'000);
+  EXPECT_GE(source.ReceivedBytes(), 700'000u);
+  EXPECT_LT(source.ReceivedBytes(), text.size());
+  while (source.NextLine(line)) lines.emplace_back(line);
+  EXPECT_EQ(lines, expected) << "no line is lost or cut where the window grew";
+  EXPECT_EQ(source.ReceivedBytes(), text.size());
+
+  InflatingLineSource whole(compressed);
+  whole.ReadAhead(text.size() * 2);
+  EXPECT_EQ(whole.ReceivedBytes(), text.size());
+}
+
+// A count line is believed only as far as the text holds blocks for it (a
+// block takes at least 70 bytes), so a small file that announces a million
+// records never reserves room for them.
+TEST(LoadMasterVault, ACountLineBeyondTheTextReservesNothingForIt) {
+  const auto holdable = [](const std::string& text) { return text.size() / 70 + 1; };
+  ItemBlock good;
+  ItemBlock bad;
+  bad.level = "x";
+  const std::string failing = VaultText({good, bad}, "1000000");
+  MasterVault vault;
+  RecordingProgress progress;
+  VaultLoadResult result = LoadFile(Deflate(failing), vault, progress);
+  EXPECT_EQ(result.ExitCode, 202);
+  EXPECT_EQ(result.Message, "'x' is not a valid integer value");
+  EXPECT_EQ(vault.Size(), 2u);
+  EXPECT_LE(vault.ItemCapacity(), holdable(failing));
+
+  // A stream cut short fails the load, and the records its count announced
+  // are not made up.
+  const std::string large = LargeText();
+  const std::string cutText = VaultText({good}, "1000000") + large.substr(large.find("\r\n~"));
+  const std::string compressed = Deflate(cutText);
+  MasterVault cut;
+  result = LoadFile(compressed.substr(0, compressed.size() / 2), cut, progress);
+  EXPECT_EQ(result.ExitCode, 200);
+  EXPECT_GT(cut.Size(), 1u);
+  EXPECT_LT(cut.Size(), 4001u);
+  EXPECT_LE(cut.ItemCapacity(), holdable(cutText));
+
+  // An honest count is believed before the first record is read: one array of
+  // exactly its size, in which no record has to move.
+  MasterVault honest;
+  ASSERT_TRUE(LoadFile(Deflate(large), honest, progress).Ok());
+  EXPECT_EQ(honest.Size(), 4000u);
+  EXPECT_EQ(honest.ItemCapacity(), 4000u);
+}
+
 }  // namespace
 }  // namespace davoruzivi

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/test_support.h"
+#include "itemdb/item_metrics.h"
 #include "itemdb/vault_query.h"
 #include "template/classes.h"
 
@@ -178,6 +179,45 @@ TEST(VaultQueryTests, TheLoaderHidesBonusLevelsAboveTheConfigurationLevelUpTo50)
   loader.loaderLevel = 24;
   EXPECT_EQ(Matching(vault, {}, loader), (Positions{0, 1, 3, 5, 6, 7}));
   EXPECT_EQ(Matching(vault, {}, {}).size(), blocks.size());
+}
+
+// The loader's rule reads a figure the vault keeps per record, so every way
+// of changing a record after the load must bring it up to date.
+TEST(VaultQueryTests, ARecordChangedAfterTheLoadIsQueriedWithItsNewValues) {
+  auto blocks = BlocksNamed({"bonus level 10", "bonus level 24", "plain"});
+  blocks[0].stats = {"Strength|15"};
+  blocks[1].stats = {"Strength|15", "Crush Resist|8", "Slash Skill|3"};
+  MasterVault vault = VaultOf(blocks);
+  VaultQueryContext loader;
+  loader.loaderLevel = 20;
+  ASSERT_EQ(Matching(vault, {}, loader), (Positions{0, 2}));
+
+  VaultItem replaced = vault.Items()[0];
+  replaced.StatValues[0] = 60;  // bonus level 40
+  vault.PutVaultItem(0, replaced);
+  EXPECT_EQ(Matching(vault, {}, loader), Positions{2}) << "replaced";
+
+  vault.MutableItems()[1].StatIds = {};
+  EXPECT_EQ(Matching(vault, {}, loader), (Positions{1, 2})) << "edited in place";
+
+  {
+    auto edits = vault.MutableItems();
+    edits[2].BonusLevelManual = 1;
+    edits[2].BonusLevel = 21;
+    edits[0].ItemType = 5;  // Player Crafted: bonus level 0
+  }
+  EXPECT_EQ(Matching(vault, {}, loader), (Positions{0, 1})) << "several edits in one go";
+
+  VaultItem added = ResetVaultItem();
+  added.BonusLevelManual = 1;
+  added.BonusLevel = 300;  // 44 modulo 256
+  vault.PutVaultItem(-1, added);
+  EXPECT_EQ(Matching(vault, {}, loader), (Positions{0, 1})) << "appended";
+  loader.loaderLevel = 50;
+  EXPECT_EQ(Matching(vault, {}, loader), (Positions{0, 1, 2, 3}));
+
+  for (std::size_t i = 0; i < vault.Size(); ++i)
+    EXPECT_EQ(vault.ShownBonusLevelBytes()[i], ShownBonusLevelByte(vault.Items()[i])) << i;
 }
 
 TEST(VaultQueryTests, HandRulesApplyWhileTheDazizuvororIsNotShown) {

@@ -265,6 +265,10 @@ TEST(VaultReader, CountLinesAndBlocksThatDoNotAgree) {
   EXPECT_EQ(vault.Items()[2].Id, 0);
   EXPECT_EQ(vault.Items()[2].Name, "");
 
+  // A count no text of this length could hold is damage, not a million empty records.
+  MasterVault tiny;
+  ExpectFailure(ParseVaultText(VaultText({only}, "1000000"), tiny), 202, "Invalid vault file, please re-download");
+
   ItemBlock a, b, c;
   a.name = "A";
   b.name = "B";
