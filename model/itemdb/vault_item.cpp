@@ -1,5 +1,7 @@
 #include "itemdb/vault_item.h"
 
+#include <algorithm>
+
 #include "core/byte_image.h"
 
 namespace davoruzivi {
@@ -107,6 +109,34 @@ VaultItem FromImage(std::span<const std::uint8_t, kVaultItemImageSize> image) {
   item.ProcAmounts = r.U16s<kProcSlots>(offset::ProcAmounts);
   item.Notes = r.Text<200>(offset::Notes);
   return item;
+}
+
+namespace {
+
+// Stores the value brought within [low, high]; true when that changed it.
+template <typename Value>
+bool Fit(Value& value, Value low, Value high) {
+  const Value fitted = std::clamp(value, low, high);
+  const bool changed = fitted != value;
+  value = fitted;
+  return changed;
+}
+
+}  // namespace
+
+bool FitToVaultLine(VaultItem& item) {
+  bool changed = false;
+  for (std::int32_t& amount : item.StatValues) changed |= Fit(amount, kMinVaultLineAmount, kMaxVaultLineAmount);
+  for (std::uint8_t& kind : item.ProcKinds) changed |= Fit(kind, std::uint8_t{0}, kMaxProcKind);
+  // A computed bonus level is never written; only one entered by hand is.
+  if (item.BonusLevelManual != 0) changed |= Fit(item.BonusLevel, std::uint16_t{0}, kMaxManualBonusLevel);
+  return changed;
+}
+
+std::string FittedItemsMessage(std::span<const std::string> names) {
+  std::string message = "Some values were beyond what the vault can store and have been brought within range :";
+  for (const std::string& name : names) message += "\n\r" + name;
+  return message;
 }
 
 }  // namespace davoruzivi

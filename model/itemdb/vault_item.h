@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "core/short_string.h"
 #include "itemdb/item_vocabularies.h"
@@ -64,6 +65,22 @@ struct VaultItem {
 // Realm Universal, Level 51, no quality, everything else 0 or empty.
 void ResetVaultItem(VaultItem& item);
 VaultItem ResetVaultItem();
+
+// What a vault line carries: five characters of a stat amount, two of a
+// manual bonus level, and the six proc kinds that have a marker.
+inline constexpr std::int32_t kMinVaultLineAmount = -9999;
+inline constexpr std::int32_t kMaxVaultLineAmount = 99999;
+inline constexpr std::uint16_t kMaxManualBonusLevel = 99;
+inline constexpr std::uint8_t kMaxProcKind = 6;
+
+// Brings the record's values within what a vault line carries, so that a
+// commit and a reload give them back unchanged; true when any value changed.
+// Every way into the vault (item files, item lists, item XML, the editor)
+// passes its records through this.
+bool FitToVaultLine(VaultItem& item);
+
+// The message that names the items whose values were brought within range.
+std::string FittedItemsMessage(std::span<const std::string> names);
 
 VaultItemImage ToImage(const VaultItem& item);
 VaultItem FromImage(std::span<const std::uint8_t, kVaultItemImageSize> image);
