@@ -310,7 +310,7 @@ std::optional<std::size_t> ImportItemFile(const std::filesystem::path& path, Mas
     messages.Notify(std::string(kIncompleteItemFileMessage) + FileNameText(path));
     return std::nullopt;
   }
-  if (FitToVaultLine(*item)) messages.Notify(FittedItemsMessage(std::array{item->Name.Str()}));
+  if (FitToVaultLine(*item, vault.Vocabularies())) messages.Notify(FittedItemsMessage(std::array{item->Name.Str()}));
   return vault.PutVaultItem(static_cast<long long>(vault.Size()), *item);
 }
 
@@ -328,7 +328,7 @@ std::vector<std::size_t> ImportItemList(const std::filesystem::path& path, Maste
   std::vector<std::size_t> positions;
   std::vector<std::string> fitted;
   for (VaultItem& item : ReadItemList(AsBytes(file.bytes))) {
-    if (FitToVaultLine(item)) fitted.push_back(item.Name.Str());
+    if (FitToVaultLine(item, vault.Vocabularies())) fitted.push_back(item.Name.Str());
     positions.push_back(vault.PutVaultItem(static_cast<long long>(vault.Size()), item));
   }
   if (!fitted.empty()) messages.Notify(FittedItemsMessage(fitted));

@@ -198,7 +198,7 @@ ItemTextConversion ConvertItemText(std::span<const std::string_view> lines, plat
   for (const TagValue& pair : TagValuePairs(lines))
     if (!converter.Take(pair, messages)) return {converter.Item(), false};
   VaultItem item = converter.Item();
-  if (FitToVaultLine(item)) messages.Notify(FittedItemsMessage(std::array{item.Name.Str()}));
+  if (FitValuesToVaultLine(item)) messages.Notify(FittedItemsMessage(std::array{item.Name.Str()}));
   return {item, true};
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/byte_image.h"
+#include "itemdb/vault_text_format.h"
 
 namespace davoruzivi {
 namespace {
@@ -24,7 +25,7 @@ VaultItem ResetVaultItem() {
   VaultItem item;
   item.Id = -1;
   item.Name = " ";
-  item.Realm = 3;
+  item.Realm = kUniversalRealm;
   item.Level = 51;
   item.Quality = kNoQuality;
   return item;
@@ -124,12 +125,22 @@ bool Fit(Value& value, Value low, Value high) {
 
 }  // namespace
 
-bool FitToVaultLine(VaultItem& item) {
+bool FitValuesToVaultLine(VaultItem& item) {
   bool changed = false;
   for (std::int32_t& amount : item.StatValues) changed |= Fit(amount, kMinVaultLineAmount, kMaxVaultLineAmount);
   for (std::uint8_t& kind : item.ProcKinds) changed |= Fit(kind, std::uint8_t{0}, kMaxProcKind);
   // A computed bonus level is never written; only one entered by hand is.
   if (item.BonusLevelManual != 0) changed |= Fit(item.BonusLevel, std::uint16_t{0}, kMaxManualBonusLevel);
+  changed |= Fit(item.Realm, std::uint16_t{0}, kUniversalRealm);
+  return changed;
+}
+
+bool FitToVaultLine(VaultItem& item, const ItemVocabularies& vocabularies) {
+  bool changed = FitValuesToVaultLine(item);
+  if (static_cast<int>(item.Source) >= vocabularies.Sources.List().Size()) {
+    item.Source = vault_text::kSourceOfEmptyText;
+    changed = true;
+  }
   return changed;
 }
 

@@ -275,6 +275,7 @@ TEST(ImportedValues, FitAVaultLineAndComeBackFromACommitUnchanged) {
     item.BonusLevel = item.BonusLevelManual ? bonusLevels[k % bonusLevels.size()] : 0;
     item.ProcKinds = {procKinds[k % procKinds.size()], 0};
     item.ProcAmounts = {65535, 0};
+    if (k == 1) item.Realm = 9, item.Source = 500;  // a realm and a source that no line names
     WriteBytes(folder / "item.kwx", StringOf(ToImage(item)));
     ASSERT_TRUE(ImportItemFile(folder / "item.kwx", vault, messages).has_value());
   }
@@ -289,6 +290,7 @@ TEST(ImportedValues, FitAVaultLineAndComeBackFromACommitUnchanged) {
   EXPECT_EQ(vault.Items()[12].StatValues[0], 99999);  // 123456
   EXPECT_EQ(vault.Items()[5].BonusLevel, 99);  // 150
   EXPECT_EQ(vault.Items()[4].ProcKinds[0], 6);  // 255
+  EXPECT_EQ(std::pair(vault.Items()[2].Realm, vault.Items()[2].Source), std::pair<std::uint16_t, std::uint16_t>(3, 10));
   const MasterVault reloaded = test::ParseOk(WriteVaultText(vault));
   ASSERT_EQ(reloaded.Size(), vault.Size());
   for (std::size_t k = 1; k < vault.Size(); ++k) {
