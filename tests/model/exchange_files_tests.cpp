@@ -290,7 +290,8 @@ TEST(ImportedValues, FitAVaultLineAndComeBackFromACommitUnchanged) {
   EXPECT_EQ(vault.Items()[12].StatValues[0], 99999);  // 123456
   EXPECT_EQ(vault.Items()[5].BonusLevel, 99);  // 150
   EXPECT_EQ(vault.Items()[4].ProcKinds[0], 6);  // 255
-  EXPECT_EQ(std::pair(vault.Items()[2].Realm, vault.Items()[2].Source), std::pair<std::uint16_t, std::uint16_t>(3, 10));
+  EXPECT_EQ(vault.Items()[2].Realm, 3);
+  EXPECT_EQ(vault.Items()[2].Source, 10);
   const MasterVault reloaded = test::ParseOk(WriteVaultText(vault));
   ASSERT_EQ(reloaded.Size(), vault.Size());
   for (std::size_t k = 1; k < vault.Size(); ++k) {
