@@ -78,9 +78,10 @@ std::filesystem::path Command::VaultPath(const Context& context) {
   return context.vaultOption.value_or(MasterVaultPathIn(context.programFolder));
 }
 
+// The file named is loaded as it is: the planner's repair of a stored vault
+// path does not apply to a name the user just gave.
 int Command::LoadVault(Context& context, MasterVault& vault) {
-  const auto path = RepairMasterVaultPath(VaultPath(context), context.programFolder);
-  const VaultLoadResult result = LoadMasterVault(path, vault);
+  const VaultLoadResult result = LoadMasterVault(VaultPath(context), vault);
   if (result.Ok()) return kExitSuccess;
   context.messages.Notify(result.Message);
   return result.ExitCode;

@@ -72,7 +72,8 @@ struct QueryRequest {
 // Reads the arguments into a request; on a bad option or value, tells what is wrong.
 class RequestReader {
  public:
-  explicit RequestReader(const std::vector<std::string>& args) : args_(args) {}
+  // Without --class the hand rules are class 0's.
+  explicit RequestReader(const std::vector<std::string>& args) : args_(args) { TakeHandRulesOf(0); }
 
   std::optional<QueryRequest> Read() {
     while (next_ < args_.size() && problem_.empty()) ReadOption(args_[next_++]);
@@ -145,12 +146,13 @@ class RequestReader {
   void ReadClass() {
     const auto value = Value("--class");
     if (!value) return;
-    if (const auto classIndex = ClassArgument(*value)) {
-      request_.context.dualWields = ClassInfoOf(*classIndex).DualWields;
-      request_.context.shieldSize = ClassInfoOf(*classIndex).ShieldSize;
-    } else {
-      Refuse("--class", *value);
-    }
+    if (const auto classIndex = ClassArgument(*value)) TakeHandRulesOf(*classIndex);
+    else Refuse("--class", *value);
+  }
+
+  void TakeHandRulesOf(int classIndex) {
+    request_.context.dualWields = ClassInfoOf(classIndex).DualWields;
+    request_.context.shieldSize = ClassInfoOf(classIndex).ShieldSize;
   }
 
   void ReadSort() {

@@ -1,6 +1,7 @@
 #include "itemdb/exchange_files.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <system_error>
 
@@ -304,11 +305,12 @@ std::optional<std::size_t> ImportItemFile(const std::filesystem::path& path, Mas
     messages.Notify(std::string(kUnreadableItemFileMessage) + FileNameText(path));
     return std::nullopt;
   }
-  const auto item = ReadItemFile(AsBytes(*bytes), *kind);
+  auto item = ReadItemFile(AsBytes(*bytes), *kind);
   if (!item) {
     messages.Notify(std::string(kIncompleteItemFileMessage) + FileNameText(path));
     return std::nullopt;
   }
+  if (FitToVaultLine(*item, vault.Vocabularies())) messages.Notify(FittedItemsMessage(std::array{item->Name.Str()}));
   return vault.PutVaultItem(static_cast<long long>(vault.Size()), *item);
 }
 
@@ -324,8 +326,12 @@ std::vector<std::size_t> ImportItemList(const std::filesystem::path& path, Maste
     return {};
   }
   std::vector<std::size_t> positions;
-  for (const VaultItem& item : ReadItemList(AsBytes(file.bytes)))
+  std::vector<std::string> fitted;
+  for (VaultItem& item : ReadItemList(AsBytes(file.bytes))) {
+    if (FitToVaultLine(item, vault.Vocabularies())) fitted.push_back(item.Name.Str());
     positions.push_back(vault.PutVaultItem(static_cast<long long>(vault.Size()), item));
+  }
+  if (!fitted.empty()) messages.Notify(FittedItemsMessage(fitted));
   return positions;
 }
 

@@ -1,6 +1,7 @@
 #include "itemdb/item_xml.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -196,7 +197,9 @@ ItemTextConversion ConvertItemText(std::span<const std::string_view> lines, plat
   if (ItemTextKindOf(lines) != ItemTextKind::ItemXml) return {converter.Item(), false};
   for (const TagValue& pair : TagValuePairs(lines))
     if (!converter.Take(pair, messages)) return {converter.Item(), false};
-  return {converter.Item(), true};
+  VaultItem item = converter.Item();
+  if (FitValuesToVaultLine(item)) messages.Notify(FittedItemsMessage(std::array{item.Name.Str()}));
+  return {item, true};
 }
 
 }  // namespace davoruzivi

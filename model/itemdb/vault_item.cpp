@@ -1,6 +1,9 @@
 #include "itemdb/vault_item.h"
 
+#include <algorithm>
+
 #include "core/byte_image.h"
+#include "itemdb/vault_text_format.h"
 
 namespace davoruzivi {
 namespace {
@@ -22,7 +25,7 @@ VaultItem ResetVaultItem() {
   VaultItem item;
   item.Id = -1;
   item.Name = " ";
-  item.Realm = 3;
+  item.Realm = kUniversalRealm;
   item.Level = 51;
   item.Quality = kNoQuality;
   return item;
@@ -107,6 +110,44 @@ VaultItem FromImage(std::span<const std::uint8_t, kVaultItemImageSize> image) {
   item.ProcAmounts = r.U16s<kProcSlots>(offset::ProcAmounts);
   item.Notes = r.Text<200>(offset::Notes);
   return item;
+}
+
+namespace {
+
+// Stores the value brought within [low, high]; true when that changed it.
+template <typename Value>
+bool Fit(Value& value, Value low, Value high) {
+  const Value fitted = std::clamp(value, low, high);
+  const bool changed = fitted != value;
+  value = fitted;
+  return changed;
+}
+
+}  // namespace
+
+bool FitValuesToVaultLine(VaultItem& item) {
+  bool changed = false;
+  for (std::int32_t& amount : item.StatValues) changed |= Fit(amount, kMinVaultLineAmount, kMaxVaultLineAmount);
+  for (std::uint8_t& kind : item.ProcKinds) changed |= Fit(kind, std::uint8_t{0}, kMaxProcKind);
+  // A computed bonus level is never written; only one entered by hand is.
+  if (item.BonusLevelManual != 0) changed |= Fit(item.BonusLevel, std::uint16_t{0}, kMaxManualBonusLevel);
+  changed |= Fit(item.Realm, std::uint16_t{0}, kUniversalRealm);
+  return changed;
+}
+
+bool FitToVaultLine(VaultItem& item, const ItemVocabularies& vocabularies) {
+  bool changed = FitValuesToVaultLine(item);
+  if (static_cast<int>(item.Source) >= vocabularies.Sources.List().Size()) {
+    item.Source = vault_text::kSourceOfEmptyText;
+    changed = true;
+  }
+  return changed;
+}
+
+std::string FittedItemsMessage(std::span<const std::string> names) {
+  std::string message = "Some values were beyond what the vault can store and have been brought within range :";
+  for (const std::string& name : names) message += "\n\r" + name;
+  return message;
 }
 
 }  // namespace davoruzivi

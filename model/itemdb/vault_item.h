@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "core/short_string.h"
 #include "itemdb/item_vocabularies.h"
@@ -21,6 +22,9 @@ using VaultItemImage = std::array<std::uint8_t, kVaultItemImageSize>;
 
 // Field names follow the record's layout. The bonus and proc arrays are
 // numbered 1..n in the program's texts; here slot n is element n - 1.
+// The realm of an item every realm may use.
+inline constexpr std::uint16_t kUniversalRealm = 3;
+
 // A value-initialised VaultItem is all zero, as the records a vault file's
 // count line announces but no block fills; ResetVaultItem gives a new item.
 struct VaultItem {
@@ -64,6 +68,27 @@ struct VaultItem {
 // Realm Universal, Level 51, no quality, everything else 0 or empty.
 void ResetVaultItem(VaultItem& item);
 VaultItem ResetVaultItem();
+
+// What a vault line carries: five characters of a stat amount, two of a
+// manual bonus level, and the six proc kinds that have a marker.
+inline constexpr std::int32_t kMinVaultLineAmount = -9999;
+inline constexpr std::int32_t kMaxVaultLineAmount = 99999;
+inline constexpr std::uint16_t kMaxManualBonusLevel = 99;
+inline constexpr std::uint8_t kMaxProcKind = 6;
+
+// Brings the record's values within what a vault line carries, so that a
+// commit and a reload give them back unchanged; true when any value changed.
+// Every way into the vault (item files, item lists, item XML, the editor)
+// passes its records through this. A realm past Universal becomes Universal
+// and a source past the vault's list becomes the source of an empty line, as
+// a reload would read them.
+bool FitToVaultLine(VaultItem& item, const ItemVocabularies& vocabularies);
+// The same for the values that need no vocabulary: a record that keeps its
+// realm and source as reset.
+bool FitValuesToVaultLine(VaultItem& item);
+
+// The message that names the items whose values were brought within range.
+std::string FittedItemsMessage(std::span<const std::string> names);
 
 VaultItemImage ToImage(const VaultItem& item);
 VaultItem FromImage(std::span<const std::uint8_t, kVaultItemImageSize> image);

@@ -15,7 +15,6 @@ constexpr int kHighestLevelEntry = 52;
 constexpr int kNoClassChecked = 48;
 constexpr int kNoRealmFilter = 3;
 constexpr int kOnlyUniversal = 4;
-constexpr std::uint16_t kUniversalRealm = 3;
 constexpr int kUndefinedEffect = 1;
 constexpr int kBonusLevelCapLimit = 51;  // bonus levels from here on pass the loader's cap
 constexpr int kRightHandSlot = 13;

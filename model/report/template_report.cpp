@@ -360,7 +360,7 @@ class ReportComposer {
   }
 
   void Tally(int stat, int tier, int realm) {
-    if (tier >= 0 && tier < kGemTierCount) ++gems_[static_cast<std::size_t>(tier)];
+    if (IsListedGemTier(stat, tier)) ++gems_[static_cast<std::size_t>(tier)];
     const GemMaterialCounts counts = GemMaterialCountsOf(stat, tier, realm);
     if (counts.dust) dusts_[counts.dust->first] += counts.dust->second;
     for (const auto& [liquid, amount] : counts.liquids) liquids_[liquid] += amount;

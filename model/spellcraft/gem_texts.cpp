@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "spellcraft/spellcraft_rules.h"
 #include "template/classes.h"
 
 namespace davoruzivi {
@@ -264,14 +265,11 @@ std::string BaseNameOf(int statId, int realm) {
   return std::string(name->adjective) + " " + std::string(name->kind);
 }
 
-// Whether the tier has material amounts; within 0..kMaxStoredGemTier the amounts
-// (at most kMaxStoredGemTier × 5 + 1) fit an int.
-bool HasMaterialAmounts(int tier) { return tier >= 0 && tier <= kMaxStoredGemTier; }
 
 int DustAmount(DustRule rule, int tier) { return rule == DustRule::A ? tier * 4 + 1 : tier * 5 + 1; }
 
 std::optional<std::pair<std::string_view, int>> DustOf(int statId, int tier, int realm) {
-  if (!HasMaterialAmounts(tier)) return std::nullopt;
+  if (!IsListedGemTier(statId, tier)) return std::nullopt;
   const auto found = std::find_if(kDusts.begin(), kDusts.end(), [statId, realm](const DustRow& row) {
     return statId >= row.first && statId <= row.last && (row.realm == kAnyRealm || row.realm == realm);
   });
@@ -304,7 +302,7 @@ std::string DustPart(int statId, int tier, int realm) {
 }
 
 std::string LiquidPart(int statId, int tier) {
-  if (!HasMaterialAmounts(tier)) return {};
+  if (!IsListedGemTier(statId, tier)) return {};
   if (const auto mixed = MixedLiquidOf(statId))
     return std::to_string(MixedLiquidAmount(*mixed, tier)) + " " + std::string(kDraconicFire) + ", " +
            std::string(kMysticEnergy) + " & " + std::string(kTreantBlood);
@@ -322,18 +320,24 @@ std::string_view GemTierSymbol(int tier) {
   return tier >= 0 && tier < kGemTierCount ? kGemTiers[static_cast<std::size_t>(tier)].symbol : std::string_view();
 }
 
+bool IsListedGemTier(int statId, int tier) {
+  const std::size_t listed = GemAmounts(GemCategoryOf(statId)).size();
+  return tier >= 0 && static_cast<std::size_t>(tier) < (listed == 0 ? kGemTierCount : listed);
+}
+
 std::string GemName(int statId, int tier, int realm) {
-  return std::string(GemTierWord(tier)) + BaseNameOf(statId, realm);
+  const std::string_view word = IsListedGemTier(statId, tier) ? GemTierWord(tier) : std::string_view();
+  return std::string(word) + BaseNameOf(statId, realm);
 }
 
 std::string GemMaterials(int statId, int tier, int realm) {
-  return "1 " + std::string(GemTierSymbol(tier)) + " , " + DustPart(statId, tier, realm) + " | " +
-         LiquidPart(statId, tier);
+  const std::string_view symbol = IsListedGemTier(statId, tier) ? GemTierSymbol(tier) : std::string_view();
+  return "1 " + std::string(symbol) + " , " + DustPart(statId, tier, realm) + " | " + LiquidPart(statId, tier);
 }
 
 GemMaterialCounts GemMaterialCountsOf(int statId, int tier, int realm) {
   GemMaterialCounts counts{DustOf(statId, tier, realm), {}};
-  if (!HasMaterialAmounts(tier)) return counts;
+  if (!IsListedGemTier(statId, tier)) return counts;
   if (const auto mixed = MixedLiquidOf(statId)) {
     for (const std::string_view liquid : kMixedLiquidNames)
       counts.liquids.emplace_back(liquid, MixedLiquidAmount(*mixed, tier));

@@ -19,13 +19,18 @@ inline constexpr int kMaxStoredGemTier = std::numeric_limits<std::uint16_t>::max
 std::string_view GemTierWord(int tier);    // "Raw " .. "Perfect "; empty outside 0..9
 std::string_view GemTierSymbol(int tier);  // "Lo" .. "Ra"; empty outside 0..9
 
-// The tier word followed by the stat's base name ("Raw fiery essence jewel").
+// Whether the stat's gem category lists the tier: only such a gem has a tier
+// word, a symbol and materials. A crafted item may store any 16-bit tier. A
+// stat without a category (an empty gem slot) has the ten tiers.
+bool IsListedGemTier(int statId, int tier);
+
+// The tier word followed by the stat's base name ("Raw fiery essence jewel");
+// the base name alone for a tier its category does not list.
 std::string GemName(int statId, int tier, int realm);
 // "1 SYMBOL , DUST | LIQUID", for example "1 Lo , 1 Essence of Life | 1 Draconic Fire";
-// the dust and liquid parts are empty when the stat has none.
-// Material amounts grow with the tier, so they exist only for tiers 0..kMaxStoredGemTier:
-// for a tier outside that range (negative, or wider than an item stores) the dust and
-// liquid parts are empty and GemMaterialCountsOf counts nothing.
+// the dust and liquid parts are empty when the stat has none, and the symbol,
+// dust and liquid parts all are for a tier its category does not list
+// (GemMaterialCountsOf then counts nothing).
 std::string GemMaterials(int statId, int tier, int realm);
 
 // The materials of one gem as counts, for tallies: the dust (one of the twelve)

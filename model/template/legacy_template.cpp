@@ -255,6 +255,9 @@ class LegacyTemplateImport {
     workflow_.NewConfiguration();
     workflow_.RenameConfiguration(record.Name.View());
     workflow_.ChangeLevel(record.Level, /*byUser=*/false);
+    // A record stores no champion level, only its flag: below 50 the level's
+    // change sets CL0, and the flag gives CL15 at any level.
+    if (Current().Level < kMaxLevel) workflow_.ChangeChampionLevel(0);
     if (record.ChampionFlag != 0) workflow_.ChangeChampionLevel(15);
     workflow_.ChangeRealmRank(std::max(record.RealmRank - 1, 0));
     workflow_.SelectConfiguration(model_.CurrentConfiguration);

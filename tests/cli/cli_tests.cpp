@@ -85,6 +85,18 @@ TEST_F(VaultCommands, MissingOrDamagedVaultsEndWithThePlannersCodes) {
   EXPECT_FALSE(fs::exists(folder_ / "out" / "master.kwv"));
 }
 
+// The file named is the file loaded, whatever its name: never the shipped vault instead.
+TEST_F(VaultCommands, TheVaultOptionLoadsExactlyTheFileGiven) {
+  WriteBytes(folder_ / "vault.zip", davoruzivi::Deflate(kCanonicalText));
+  EXPECT_EQ(On(folder_ / "vault.zip", {"check"}).out, "items: 2\n");
+  for (const fs::path& unusable : {folder_ / "none", folder_.Path(), fs::path("/dev/zero")}) {
+    const Outcome run = On(unusable, {"check"});
+    EXPECT_EQ(run.status, 200) << unusable;
+    EXPECT_EQ(run.out, "") << unusable;
+    EXPECT_EQ(run.err, "message: Vault file not found where expected, please re-install Kitwright\n") << unusable;
+  }
+}
+
 TEST_F(VaultCommands, PackAndUnpackRoundTripTheBytes) {
   const std::string text = kCanonicalText + "trailing \x80\x9F\r\nno end";
   WriteBytes(folder_ / "in.txt", text);

@@ -20,9 +20,8 @@ TEST(GemCommand, PrintsNameMaterialsAndPointsOrZeroForGemsWithoutCost) {
   ExpectOutput({"gem", "22", "1"},  // focus: a tier it has costs 1, one it lacks 0
                "Uncut brilliant focus sigil\n1 Um , 6 Ground Draconic Scales | 2 Draconic Fire, Mystic Energy & Treant "
                "Blood\n1.0\n");
-  ExpectOutput({"gem", "20", "3"},
-               "Flawed finesse war sigil\n1 Ee , 13 Ground Caer Stone | 2 Draconic Fire, Mystic Energy & Treant "
-               "Blood\n0.0\n");
+  ExpectOutput({"gem", "20", "3"},  // all-skill gems list tier 0 only: no tier word and no materials
+               "finesse war sigil\n1  ,  | \n0.0\n");
 }
 
 TEST(GemCommand, BadArgumentsAreUsageErrors) {
@@ -34,7 +33,7 @@ TEST(GemCommand, BadArgumentsAreUsageErrors) {
 TEST(GemCommand, TierMustFitAStoredGemTier) {
   for (const std::string tier : {"-1", "-2147483648", "65536", "2147483647", "99999999999"})
     ExpectUsageError({"gem", "22", tier});
-  ExpectOutput({"gem", "1", "65535"}, "fiery essence jewel\n1  , 262141 Essence of Life | 65536 Draconic Fire\n0.0\n");
+  ExpectOutput({"gem", "1", "65535"}, "fiery essence jewel\n1  ,  | \n0.0\n");
 }
 
 }  // namespace

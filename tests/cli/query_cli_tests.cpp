@@ -102,6 +102,7 @@ TEST_F(QueryCommands, EachOptionSetsItsSettingAndSortOrdersAsTheLoaderDoes) {
       {{"--stat", "1:15"}, "0"},
       {{"--realm", "1"}, "1 2"},
       {{"--slot", "13", "--dazizuvoror"}, "1"},
+      {{"--slot", "14"}, "2"},  // class 0's hand rules: a large shield, no second weapon
       {{"--slot", "14", "--class", "(Alb) Cleric"}, "2"},
       {{"--slot", "14", "--class", "7"}, "2 3"},
       {{"--loader-level", "29"}, "0 1 2"},

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -248,6 +250,72 @@ TEST(ImportItemList, AppendsTheWholeRecordsInFileOrderOrNothing) {
   EXPECT_EQ(vault.Size(), 3u);
   EXPECT_EQ(NoticeTexts(messages), (std::vector<std::string>{"Something is wrong with the JSON import file...",
                                                              "The item file cannot be read : none.kwj"}));
+}
+
+// Every way into the vault brings values within what a vault line carries, so
+// that a commit and a reload give back exactly the records the vault held.
+TEST(ImportedValues, FitAVaultLineAndComeBackFromACommitUnchanged) {
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min(), kMax = std::numeric_limits<std::int32_t>::max();
+  const std::vector<std::int32_t> amounts = {kMin, -100000, -12345, -10000, -9999, -1, 0, 1, 9999, 99999, 100000, 123456, kMax};
+  const std::vector<std::uint16_t> bonusLevels = {0, 1, 99, 100, 150, 65535};
+  const std::vector<std::uint8_t> procKinds = {1, 6, 7, 255};
+  TemporaryFolder folder;
+  RecordingMessageBox messages;
+  MasterVault vault = OneItemVault();
+  for (std::size_t k = 0; k < amounts.size(); ++k) {
+    VaultItem item = ResetVaultItem();
+    item.Name = "Item " + std::to_string(k);
+    item.Quality = 30;  // "100": a new item's "no quality" reads back as a text the list lacks
+    for (int n = 0; n < kBonusSlots; ++n) {
+      item.StatIds[n] = static_cast<StatId>(n + 1);
+      item.StatValues[n] = amounts[(k + static_cast<std::size_t>(n)) % amounts.size()];
+    }
+    // Only a bonus level entered by hand is written; the other is computed.
+    item.BonusLevelManual = k % 3 == 0 ? 0 : 1;
+    item.BonusLevel = item.BonusLevelManual ? bonusLevels[k % bonusLevels.size()] : 0;
+    item.ProcKinds = {procKinds[k % procKinds.size()], 0};
+    item.ProcAmounts = {65535, 0};
+    if (k == 1) item.Realm = 9, item.Source = 500;  // a realm and a source that no line names
+    WriteBytes(folder / "item.kwx", StringOf(ToImage(item)));
+    ASSERT_TRUE(ImportItemFile(folder / "item.kwx", vault, messages).has_value());
+  }
+  for (const VaultItem& item : std::span(vault.Items()).subspan(1)) {
+    for (std::int32_t amount : item.StatValues) EXPECT_TRUE(amount >= -9999 && amount <= 99999) << item.Name.View();
+    if (item.BonusLevelManual) {
+      EXPECT_LE(item.BonusLevel, 99) << item.Name.View();
+    }
+    for (std::uint8_t kind : item.ProcKinds) EXPECT_LE(kind, 6) << item.Name.View();
+  }
+  EXPECT_EQ(vault.Items()[3].StatValues[0], -9999);  // -12345
+  EXPECT_EQ(vault.Items()[12].StatValues[0], 99999);  // 123456
+  EXPECT_EQ(vault.Items()[5].BonusLevel, 99);  // 150
+  EXPECT_EQ(vault.Items()[4].ProcKinds[0], 6);  // 255
+  EXPECT_EQ(vault.Items()[2].Realm, 3);
+  EXPECT_EQ(vault.Items()[2].Source, 10);
+  const MasterVault reloaded = test::ParseOk(WriteVaultText(vault));
+  ASSERT_EQ(reloaded.Size(), vault.Size());
+  for (std::size_t k = 1; k < vault.Size(); ++k) {
+    VaultItem committed = vault.Items()[k];
+    committed.Id = reloaded.Items()[k].Id;  // a commit numbers the records
+    EXPECT_EQ(reloaded.Items()[k], committed) << k;
+  }
+  ASSERT_FALSE(messages.notices.empty());
+  EXPECT_EQ(messages.notices[0].text,
+            "Some values were beyond what the vault can store and have been brought within range :\n\rItem 0");
+}
+
+TEST(ImportedValues, TheItemListNamesEveryItemBroughtWithinRange) {
+  TemporaryFolder folder;
+  const std::string fits = ListRecord("Fits", {{124, 1}, {164, 99999}});
+  WriteBytes(folder / "items.kwj", ListRecord("Too Strong", {{124, 1}, {164, 123456}}) + fits +
+                                       ListRecord("Too Weak", {{124, 1}, {164, -12345}}));
+  MasterVault vault = OneItemVault();
+  RecordingMessageBox messages;
+  EXPECT_EQ(ImportItemList(folder / "items.kwj", vault, messages).size(), 3u);
+  EXPECT_EQ(NoticeTexts(messages), std::vector<std::string>{"Some values were beyond what the vault can store and "
+                                                            "have been brought within range :\n\rToo Strong\n\rToo Weak"});
+  EXPECT_EQ(vault.Items()[1].StatValues[0], 99999);
+  EXPECT_EQ(vault.Items()[3].StatValues[0], -9999);
 }
 
 TEST(ExportVaultItem, NamesTheFileAndReportsFailures) {

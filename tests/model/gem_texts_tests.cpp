@@ -40,16 +40,18 @@ TEST(GemTexts, MaterialsOfDocumentedGems) {
   EXPECT_EQ(GemMaterials(114, 0, kAlbion), "1 Lo , 1 Ground Vendo Bone | 1 Undead Ash and Holy Water");
 }
 
-TEST(GemTexts, MaterialAmountsOnlyForTiersAnItemCanStore) {
-  EXPECT_EQ(GemMaterials(1, 65535, kAlbion), "1  , 262141 Essence of Life | 65536 Draconic Fire");
-  EXPECT_EQ(GemMaterials(22, 65535, kAlbion),
-            "1  , 327676 Ground Draconic Scales | 65536 Draconic Fire, Mystic Energy & Treant Blood");
-  const GemMaterialCounts widest = GemMaterialCountsOf(11, 65535, kAlbion);
-  EXPECT_EQ(widest.dust, (std::pair<std::string_view, int>{"Ground Draconic Scales", 327676}));
-  EXPECT_EQ(widest.liquids, (Counts{{"Draconic Fire", 65536}}));
-  for (const int tier : {-1, 65536, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+// A crafted item stores any 16-bit tier; only the tiers of the stat's
+// category have a word, a symbol and materials.
+TEST(GemTexts, TiersOutsideTheCategorysListHaveNoWordAndNoMaterials) {
+  EXPECT_EQ(GemName(28, 7, kAlbion), "Precious watery war sigil");  // skills list eight tiers
+  EXPECT_EQ(GemName(28, 8, kAlbion), "watery war sigil");
+  EXPECT_EQ(GemMaterials(28, 8, kAlbion), "1  ,  | ");
+  EXPECT_EQ(GemName(20, 1, kAlbion), "finesse war sigil");  // all-skill gems list one
+  EXPECT_EQ(GemName(0, 3, kAlbion), "Flawed ");  // an empty gem slot keeps the ten tier words
+  for (const int tier : {-1, 10, 34463, 65533, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    EXPECT_EQ(GemName(22, tier, kAlbion), "brilliant focus sigil") << tier;
     EXPECT_EQ(GemMaterials(22, tier, kAlbion), "1  ,  | ") << tier;
-    const GemMaterialCounts counts = GemMaterialCountsOf(20, tier, kAlbion);
+    const GemMaterialCounts counts = GemMaterialCountsOf(11, tier, kAlbion);
     EXPECT_FALSE(counts.dust.has_value()) << tier;
     EXPECT_TRUE(counts.liquids.empty()) << tier;
   }

@@ -111,6 +111,15 @@ TEST(ConvertItemText, FillsNameAndSlotsInOrder) {
   EXPECT_EQ(rest, ResetVaultItem());
 }
 
+TEST(ConvertItemText, AmountsBeyondAVaultLineAreBroughtWithinRangeAndNamed) {
+  const Converted result = Convert(ItemXml({Slot("Strength", "123456"), Slot("Dexterity", "-12345")}));
+  ASSERT_TRUE(result.conversion.Success);
+  EXPECT_EQ(result.conversion.Item.StatValues[0], 99999);
+  EXPECT_EQ(result.conversion.Item.StatValues[1], -9999);
+  EXPECT_EQ(result.messages, std::vector<std::string>{"Some values were beyond what the vault can store and have "
+                                                      "been brought within range :\n\rRobe of the Magus"});
+}
+
 TEST(ConvertItemText, EffectsFoundByPrefixOrByPhrase) {
   EXPECT_EQ(StatOf("Body"), 18) << "the first entry that begins with it";
   EXPECT_EQ(StatOf("All Magic Skills"), 21);

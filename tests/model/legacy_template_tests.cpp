@@ -61,6 +61,20 @@ class LegacyTemplates : public test::WorkflowTest {
   const Configuration& Current() const { return *model_.Current(); }
 };
 
+// Without the champion flag a record below 50 has CL0, at 50 the new
+// configuration's CL10; the flag gives CL15 at any level.
+TEST_F(LegacyTemplates, TheChampionLevelFollowsTheLevelAndTheFlag) {
+  const struct {
+    int level, flag, championLevel;
+  } cases[] = {{45, 0, 0}, {50, 0, 10}, {45, 1, 15}, {50, 1, 15}, {0, 0, 0}};
+  for (const auto& c : cases) {
+    Kwc kwc(0, 5, c.level);
+    kwc.bytes[5293] = static_cast<char>(c.flag);
+    ASSERT_TRUE(workflow_.Load(Write("cl.kwc", kwc.bytes)));
+    EXPECT_EQ(Current().ChampionLevel, c.championLevel) << c.level << " flag " << c.flag;
+  }
+}
+
 TEST_F(LegacyTemplates, LoadPlacesVaultInlineAndCraftedItems) {
   Kwc kwc(0, 5, 45);
   kwc.bytes[5292] = 2;

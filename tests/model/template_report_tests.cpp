@@ -112,6 +112,25 @@ TEST_F(ReportOfATemplate, EverythingInTheFramedLayout) {
   EXPECT_EQ(Report(options), ExpectedReport("everything_framed.txt"));
 }
 
+// A stored tier that the gem's category does not list names the gem without a
+// tier word and adds no materials; nothing else changes.
+TEST_F(ReportOfATemplate, AGemTierOutsideItsListAddsNoMaterials) {
+  model_.ListsOf(6).CraftedItems[0].GemTiers[1] = 65533;
+  ReportOptions options;
+  ApplyPreset(options, ReportPreset::Everything);
+  std::string expected = ExpectedReport("everything_framed.txt");
+  const auto replace = [&](const std::string& from, const std::string& to) {
+    ASSERT_NE(expected.find(from), std::string::npos) << from;
+    expected.replace(expected.find(from), from.size(), to);
+  };
+  replace("( Perfect earthen essence jewel )", "( earthen essence jewel )");
+  replace("Gem 2 : 1 Ra , 37 Essence of Life , 10 Treant Blood", "Gem 2 : 1  ,  , ");
+  replace("3 Ra gem(s)", "2 Ra gem(s)");
+  replace("111 Essence of Life", "74 Essence of Life");
+  replace("10 Treant Blood\n", "");
+  EXPECT_EQ(Report(options), expected);
+}
+
 TEST_F(ReportOfATemplate, TheForumBriefPresetInThePlainLayout) {
   ReportOptions options;
   ApplyPreset(options, ReportPreset::ForumBrief);
