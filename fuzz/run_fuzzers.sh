@@ -1,6 +1,8 @@
 #!/bin/sh
 # Runs every fuzz target of a libFuzzer build for a while, one after another.
 #   fuzz/run_fuzzers.sh BUILD_DIR SECONDS [RUNS]
+# FUZZ_TARGETS names the targets to run (all by default) and FUZZ_SUMMARY the
+# file of figures, so that two runs can share the machine's cores.
 # Each target works on BUILD_DIR/corpus/TARGET, where the inputs it finds go,
 # and reads the committed seeds of fuzz/corpus/TARGET beside it. Its log goes
 # to BUILD_DIR/logs, anything it finds to BUILD_DIR/findings/TARGET, and one
@@ -11,9 +13,9 @@ build=$1
 seconds=$2
 runs=${3:-}
 source_dir=$(cd "$(dirname "$0")" && pwd)
-targets="vault_text vault_file kwt_load kwt_import kwc kwy item_file item_list item_xml"
+targets=${FUZZ_TARGETS:-"vault_text vault_file kwt_load kwt_import kwc kwy item_file item_list item_xml"}
 
-summary="$build/summary.txt"
+summary=${FUZZ_SUMMARY:-"$build/summary.txt"}
 mkdir -p "$build/logs"
 printf '%-11s %11s %8s %14s  %s\n' target executions seconds corpus findings > "$summary"
 status=0
