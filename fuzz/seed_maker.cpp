@@ -248,21 +248,6 @@ const VaultItem& FirstItem(const MasterVault& vault, bool (*kind)(const VaultIte
   return *found;
 }
 
-LegacyItem LegacyOf(const VaultItem& item) {
-  LegacyItem legacy = ResetLegacyItem();
-  legacy.SetName(item.Name.View());
-  for (int n = 0; n < kBonusSlots; ++n) {
-    legacy.SetStat(n, static_cast<std::uint8_t>(item.StatIds[n]));
-    legacy.SetAmount(n, item.StatValues[n]);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    legacy.SetProcKind(n, item.ProcKinds[n]);
-    legacy.SetProcEffect(n, item.ProcEffects[n]);
-    legacy.SetProcAmount(n, item.ProcAmounts[n]);
-  }
-  return legacy;
-}
-
 InlineItem InlineOf(const VaultItem& item) {
   InlineItem inlineItem;
   inlineItem.Name = item.Name.View();
@@ -313,7 +298,7 @@ void WriteItemFileSeeds(const SeedWriter& seeds, const MasterVault& vault) {
   const VaultItem& proc = FirstItem(vault, HasProc);
   const VaultItem& many = FirstItem(vault, HasManyBonuses);
   seeds.Write("item_file", "export.kwx", Chars(ToImage(proc)));
-  seeds.Write("item_file", "legacy.kwx", Chars(LegacyOf(proc).Bytes()));
+  seeds.Write("item_file", "legacy.kwx", Chars(InlineToLegacyItem(InlineOf(proc)).Bytes()));
   seeds.Write("item_file", "older.kwi", OlderItemOf(many));
   seeds.Write("item_file", "inline.kwz", Chars(ToImage(InlineOf(many))));
   seeds.Write("item_list", "three_items.kwj", ItemListRecordOf(proc, 1001) + ItemListRecordOf(many, 1002) +

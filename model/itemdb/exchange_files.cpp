@@ -106,19 +106,7 @@ LegacyItem LegacyFromOlderRecord(std::span<const std::uint8_t> record) {
 }
 
 LegacyItem LegacyFromInlineRecord(std::span<const std::uint8_t> record) {
-  const InlineItem inlineItem = InlineItemFromImage(record.first<kInlineItemImageSize>());
-  LegacyItem item = ResetLegacyItem();
-  item.SetName(inlineItem.Name);
-  for (int n = 0; n < kBonusSlots; ++n) {
-    item.SetStat(n, static_cast<std::uint8_t>(inlineItem.StatIds[n]));
-    item.SetAmount(n, inlineItem.StatValues[n]);
-  }
-  for (int n = 0; n < kProcSlots; ++n) {
-    item.SetProcKind(n, inlineItem.ProcKinds[n]);
-    item.SetProcEffect(n, inlineItem.ProcEffects[n]);
-    item.SetProcAmount(n, inlineItem.ProcAmounts[n]);
-  }
-  return item;
+  return InlineToLegacyItem(InlineItemFromImage(record.first<kInlineItemImageSize>()));
 }
 
 void SetClassesFromMasks(const ImageReader& r, VaultItem& item) {
@@ -266,6 +254,21 @@ VaultItem LegacyToVaultItem(const LegacyItem& legacy) {
   item.ClassUsable.fill(1);
   CopyBonusesAndProcs(legacy, item);
   item.Notes = kImportedFileNotes;
+  return item;
+}
+
+LegacyItem InlineToLegacyItem(const InlineItem& inlineItem) {
+  LegacyItem item = ResetLegacyItem();
+  item.SetName(inlineItem.Name);
+  for (int n = 0; n < kBonusSlots; ++n) {
+    item.SetStat(n, static_cast<std::uint8_t>(inlineItem.StatIds[n]));
+    item.SetAmount(n, inlineItem.StatValues[n]);
+  }
+  for (int n = 0; n < kProcSlots; ++n) {
+    item.SetProcKind(n, inlineItem.ProcKinds[n]);
+    item.SetProcEffect(n, inlineItem.ProcEffects[n]);
+    item.SetProcAmount(n, inlineItem.ProcAmounts[n]);
+  }
   return item;
 }
 

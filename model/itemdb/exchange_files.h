@@ -105,6 +105,9 @@ std::optional<LegacyItem> ReadLegacyItem(std::span<const std::uint8_t> bytes, It
 VaultItem LegacyToVaultItem(const LegacyItem& legacy);
 // An inline item of a legacy item; its name is marked " (RoG)" unless it holds "RoG".
 InlineItem LegacyToInlineItem(const LegacyItem& legacy);
+// The legacy record of an item entered by hand: its name, bonuses and procs
+// (a stat past one byte keeps its low byte).
+LegacyItem InlineToLegacyItem(const InlineItem& item);
 
 // The vault record a single-item file's bytes hold: a .kwx of exactly the
 // vault item image's size is the export, taken whole; every other file goes
