@@ -1,6 +1,8 @@
 #pragma once
 // The vault loader's sort orders over a vault query's result.
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -34,6 +36,11 @@ int CompareNamesIgnoringCase(std::string_view a, std::string_view b);
 // Sorts a result of two or more entries by the order, each entry's key read
 // from the vault record at its position; entries with equal keys keep their
 // order. A shorter result, such as the "No items found" marker, stays as it is.
-void SortVaultResult(VaultQueryResult& result, const MasterVault& vault, VaultSortOrder order);
+// `progress`, when given, hears the number of entries whose keys are ready
+// and the number of entries each time the first is a multiple of the second
+// divided by 1000; below 1000 entries that step is 0, so it hears only the end.
+using SortProgress = std::function<void(std::size_t reached, std::size_t total)>;
+void SortVaultResult(VaultQueryResult& result, const MasterVault& vault, VaultSortOrder order,
+                     const SortProgress& progress = {});
 
 }  // namespace davoruzivi

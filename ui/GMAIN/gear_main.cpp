@@ -656,6 +656,7 @@ void GearMain::RunFirstShow() {
   ShowHelpTopic(0);
   if (!arguments_.isEmpty()) startupFile_ = arguments_.front();
   ApplySettingsToMenus();
+  planner_.filterLists = CopyFilterLists(planner_.vault.Vocabularies());
   if (planner_.settings.StartMax) setWindowState(windowState() | Qt::WindowMaximized);
   RestoreLayout();
   const std::filesystem::path startup = startupFile_.toStdString();

@@ -1,12 +1,14 @@
 #pragma once
 // The planner's state for one run, shared by the main window and its pages:
 // the master vault, the user's settings, the open template with its commands,
-// the stat recalculation and the equipment page, and the platform services
+// the stat recalculation, the equipment page and the shared vault query, and the platform services
 // through which they reach the user.
 
 #include <filesystem>
 
+#include "itemdb/item_filters.h"
 #include "itemdb/master_vault.h"
+#include "itemdb/vault_query.h"
 #include "settings/settings.h"
 #include "stats/recalculation.h"
 #include "template/equipment_page.h"
@@ -56,6 +58,11 @@ class Planner {
   TemplateWorkflow workflow;
   Recalculation recalculation;
   EquipmentPage page;
+  // The one vault query every item window fills in and runs, and the filter
+  // lists the item windows offer, copied from the vocabularies when the main
+  // window is first shown.
+  VaultQuery query;
+  QueryFilterLists filterLists;
 };
 
 }  // namespace ui
