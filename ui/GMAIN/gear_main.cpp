@@ -741,11 +741,24 @@ void GearMain::OpenItemWindow(ItemWindow window) {
     editor = itemWindowMakers_[index]();
     centre_->addWidget(editor);
     connect(editor, &DockedEditor::finished, this, &GearMain::CloseItemWindow);
+    connect(editor, &DockedEditor::modelChanged, this, &GearMain::RefreshAll);
+    connect(editor, &DockedEditor::statusMessage, this, [this](const QString& text) {
+      statusBar()->showMessage(text);
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    connect(editor, &DockedEditor::manualEditRequested, this, &GearMain::OpenManualEdit);
   }
   openEditor_ = window;
   stats_->SetSubWindowOpen(true);
   centre_->setCurrentWidget(editor);
   RefreshAll();
+}
+
+void GearMain::OpenManualEdit(int vaultPosition) {
+  CloseItemWindow();
+  OpenItemWindow(ItemWindow::InlineEditor);
+  if (openEditor_ == ItemWindow::InlineEditor)
+    itemWindows_[*ItemWindowIndex(ItemWindow::InlineEditor)]->GrabVaultItem(vaultPosition);
 }
 
 void GearMain::CloseItemWindow() {

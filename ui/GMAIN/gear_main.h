@@ -70,6 +70,8 @@ class GearMain final : public QMainWindow {
   // The add buttons' command: selects the window's starting slot, then docks
   // it over the tabs and turns the template commands off until its "&Done".
   void OpenItemWindow(ItemWindow window);
+  // The information panel, which the docked item windows write as well.
+  InfoPanelWidget& InfoPanel() const { return *info_; }
   // No menu of the bars' own: the quick bar is shown and hidden by its option alone.
   QMenu* createPopupMenu() override;
 
@@ -119,6 +121,8 @@ class GearMain final : public QMainWindow {
   void OpenHomePage();
   void ShowHelpTopic(int topic);
   void CloseItemWindow();
+  // The vault loader's "Manual Edit": the inline editor takes its place.
+  void OpenManualEdit(int vaultPosition);
   void OpenSalvageCalculator();
   void RegisterFileTypes();
   bool CanClose();
