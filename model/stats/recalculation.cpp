@@ -1,5 +1,6 @@
 #include "stats/recalculation.h"
 
+#include "stats/preview_change.h"
 #include "template/template_workflow.h"
 
 namespace davoruzivi {
@@ -13,8 +14,15 @@ Recalculation::Recalculation(TemplateWorkflow& workflow, const MasterVault& vaul
 void Recalculation::Run() {
   const Configuration* current = workflow_.Model().Current();
   if (!current) return;
-  result_ = CalcStats(workflow_.Model(), vault_, workflow_.Class(), *current);
+  const Template& model = workflow_.Model();
+  result_ = CalcStats(model, vault_, workflow_.Class(), *current);
   panels_ = BuildStatPanels(result_, workflow_.Class(), showAllOthers_);
+  comparison_.clear();
+  if (const auto slot = PreviewedSlot(model)) {
+    const StatResult asItStands = CalcStats(model, vault_, workflow_.Class(), *current, Previews::Ignored);
+    MarkPreviewChanges(panels_, asItStands, result_, workflow_.Class());
+    comparison_ = ComparisonLines(EquippedName(model, vault_, *current, *slot), asItStands, result_, workflow_.Class());
+  }
   if (changed_) changed_();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // Recalculate: after every change to the current configuration or its items,
-// the stat engine runs for it and the stat panels are rebuilt.
+// the stat engine runs for it and the stat panels are rebuilt. While a slot
+// previews an item the engine also runs without it, to tell what it changes.
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "stats/stat_engine.h"
 #include "stats/stat_panels.h"
@@ -27,6 +30,9 @@ class Recalculation {
 
   const StatResult& Result() const { return result_; }
   const StatPanels& Panels() const { return panels_; }
+  // While a slot previews an item: the comparison that follows its
+  // description (the panels' rows carry the changes); empty otherwise.
+  const std::vector<std::string>& Comparison() const { return comparison_; }
   // Called after each run, for the windows that draw the panels.
   void OnChanged(std::function<void()> handler) { changed_ = std::move(handler); }
 
@@ -36,6 +42,7 @@ class Recalculation {
   bool showAllOthers_ = false;
   StatResult result_;
   StatPanels panels_;
+  std::vector<std::string> comparison_;
   std::function<void()> changed_;
 };
 

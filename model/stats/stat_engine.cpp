@@ -111,8 +111,9 @@ bool RequirementUnmet(const VaultItem& item, int championLevel) {
 
 class Engine {
  public:
-  Engine(const Template& model, const MasterVault& vault, const AppliedClass& applied, const Configuration& configuration)
-      : model_(model), vault_(vault), applied_(applied), configuration_(configuration) {}
+  Engine(const Template& model, const MasterVault& vault, const AppliedClass& applied, const Configuration& configuration,
+         Previews previews)
+      : model_(model), vault_(vault), applied_(applied), configuration_(configuration), previews_(previews) {}
 
   StatResult Run() {
     ResetToBaseCaps();
@@ -175,15 +176,18 @@ class Engine {
     return VaultItemAt(model_.ListsOf(item->kind).VaultIds[static_cast<std::size_t>(item->position)]);
   }
 
-  const SlotPreview& PreviewOf(int equipmentSlot) const {
-    return model_.Equip.Previews[static_cast<std::size_t>(equipmentSlot)];
+  // The slot's preview when it stands in for the slot's item.
+  const SlotPreview* ActivePreviewOf(int equipmentSlot) const {
+    const SlotPreview& preview = model_.Equip.Previews[static_cast<std::size_t>(equipmentSlot)];
+    return previews_ == Previews::Counted && preview.Active ? &preview : nullptr;
   }
 
   // A Mythirian counts only at the champion level its notes name. The
   // equipped item is tested when it is a vault item, else a previewed one.
   bool MythirianCounts() const {
     const VaultItem* tested = EquippedVaultItem(slot::Mythirians);
-    if (!tested && PreviewOf(slot::Mythirians).Active) tested = VaultItemAt(PreviewOf(slot::Mythirians).VaultIndex);
+    if (const SlotPreview* preview = ActivePreviewOf(slot::Mythirians); !tested && preview)
+      tested = VaultItemAt(preview->VaultIndex);
     return !tested || !RequirementUnmet(*tested, configuration_.ChampionLevel);
   }
 
@@ -192,8 +196,8 @@ class Engine {
     if (omni.Enabled && omni.SlotFlags[static_cast<std::size_t>(s)]) return;
     if (!WeaponsChoiceCounts(s, configuration_.WeaponsEquipped)) return;
     if (s == slot::Mythirians && !MythirianCounts()) return;
-    if (const SlotPreview& preview = PreviewOf(s); preview.Active) {
-      if (const VaultItem* item = VaultItemAt(preview.VaultIndex)) AddItem(*item);
+    if (const SlotPreview* preview = ActivePreviewOf(s)) {
+      if (const VaultItem* item = VaultItemAt(preview->VaultIndex)) AddItem(*item);
       return;
     }
     const auto item = Resolve(model_, configuration_, s);
@@ -295,14 +299,15 @@ class Engine {
   const MasterVault& vault_;
   const AppliedClass& applied_;
   const Configuration& configuration_;
+  Previews previews_;
   StatResult result_;
 };
 
 }  // namespace
 
 StatResult CalcStats(const Template& model, const MasterVault& vault, const AppliedClass& applied,
-                     const Configuration& configuration) {
-  return Engine(model, vault, applied, configuration).Run();
+                     const Configuration& configuration, Previews previews) {
+  return Engine(model, vault, applied, configuration, previews).Run();
 }
 
 bool IsCharacterSkill(int stat, int characterRealm) {

@@ -28,11 +28,15 @@ struct StatResult {
   std::array<StatState, kStatArraySize> States{};
 };
 
+// Whether an active slot preview stands in for the slot's chosen item, or
+// the configuration is taken as it stands (to tell what a preview changes).
+enum class Previews { Counted, Ignored };
+
 // Runs the engine for one configuration of the template: its equipped items
 // (or the items previewed in their place), the omnicrafter's plan, the race,
 // realm rank and all-skill bonuses, and the caps.
 StatResult CalcStats(const Template& model, const MasterVault& vault, const AppliedClass& applied,
-                     const Configuration& configuration);
+                     const Configuration& configuration, Previews previews = Previews::Counted);
 
 // Whether a stat is a skill of a character of the realm: the skills every
 // character has (23..27 and the Mauler's 185..189) and those of the realm

@@ -47,6 +47,10 @@ struct PanelRow {
   std::int32_t cap = 0;
   std::int32_t difference = 0;
   StatState state = StatState::NotCompared;
+  // While a slot previews an item: how the total moves against the
+  // configuration as it stands, and whether that is towards the cap.
+  std::int32_t change = 0;
+  bool changeHelps = false;
 };
 
 using StatPanels = std::array<std::vector<PanelRow>, kStatListCount>;

@@ -77,6 +77,24 @@ TEST_F(StatCommands, StatsPrintsEveryStatOfTheChosenOrTheCurrentConfiguration) {
   EXPECT_EQ(missing.out, "");
 }
 
+TEST_F(StatCommands, PreviewAddsTheChangeAgainstTheConfigurationAsItStands) {
+  // Previewing the gloves (position 1) in the chest slot, in place of the chest (Slash 4, Strength 10).
+  Outcome run = Run({"stats", "--config", "0", "--preview", "8:1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 301u);
+  EXPECT_EQ(lines[0], "0\t0\t0\t0\t2\t0");
+  EXPECT_EQ(lines[1], "1\t0\t75\t-75\t1\t-10");
+  EXPECT_EQ(lines[20], "20\t4\t11\t-7\t1\t2");  // the second All Melee bonus
+  EXPECT_EQ(lines[28], "28\t4\t11\t-7\t1\t-2");  // 4 of the chest gone, 2 more of All Melee
+
+  EXPECT_EQ(Run({"stats", "--preview", "19:0"}).status, 2);
+  EXPECT_EQ(Run({"stats", "--preview", "8"}).status, 2);
+  run = Run({"stats", "--preview", "8:2"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+}
+
 TEST_F(StatCommands, ContributorsPrintsTheTitleAndLines) {
   Outcome run = Run({"contributors", "Slash Skill", "--config", "0"});
   ASSERT_EQ(run.status, 0) << run.err;

@@ -193,7 +193,8 @@ class PagesTest : public QObject {
     QTreeWidget* others = Stats("Others");
     QCOMPARE(others->topLevelItemCount(), 0);
     QSignalSpy changed(&desk_->stats, &ui::StatPanelsWidget::modelChanged);
-    QTest::mouseClick(desk_->stats.findChild<QCheckBox*>("Effected"), Qt::LeftButton);
+    auto* effected = desk_->stats.findChild<QCheckBox*>("Effected");
+    QTest::mouseClick(effected, Qt::LeftButton, {}, QPoint(effected->height() / 2, effected->height() / 2));  // on the box
     QCOMPARE(changed.count(), 1);
     QVERIFY(RowOf(others, "Chants")->font(0).bold());  // not compared with a cap
     QCOMPARE(others->height(), others->header()->sizeHint().height() +
@@ -221,6 +222,36 @@ class PagesTest : public QObject {
     desk_->planner.workflow.SetStatus(TemplateStatus::New);
     Click(main, "Constitution");
     QCOMPARE(InfoTitle(), QString("Items effecting Strength"));  // neither without hover nor while new
+  }
+
+  void aPreviewShowsWhatItChangesBesideEachRowAndBelowItsDescription() {
+    desk_->EquipCrown();  // Strength 10
+    desk_->info.Show("Item Report : Helm of Ages", {"8 Constitution"});
+    SlotPreview& preview = desk_->planner.model.Equip.Previews[slot::Head];
+    preview.Active = 1;
+    preview.Kind = 1;
+    preview.VaultIndex = 1;  // Constitution 8 in place of the Crown
+    desk_->planner.recalculation.Run();
+    desk_->stats.Refresh();
+    QTreeWidget* main = Stats("RegStats");
+    QCOMPARE(main->headerItem()->text(4), QString("\u0394"));
+    QTreeWidgetItem* strength = RowOf(main, "Strength");
+    QCOMPARE(strength->text(4), QString("\u221210"));
+    QVERIFY(strength->font(0).bold());
+    QCOMPARE(strength->foreground(4).color(), QColor(192, 0, 0));
+    QTreeWidgetItem* constitution = RowOf(main, "Constitution");
+    QCOMPARE(constitution->text(4), QString("+8"));
+    QCOMPARE(constitution->foreground(4).color(), QColor(0, 128, 0));
+    QVERIFY(!RowOf(main, "Dexterity")->font(0).bold());
+    QCOMPARE(RowOf(main, "Dexterity")->text(4), QString());
+    QCOMPARE(InfoText(), QString("8 Constitution\n\nCompared with Crown of Zahur:\n"
+                                 "Constitution +8 (+8 to cap)\nStrength -10 (-10 to cap)"));
+
+    preview.Active = 0;
+    desk_->planner.recalculation.Run();
+    desk_->stats.Refresh();
+    QCOMPARE(RowOf(main, "Strength")->text(4), QString());
+    QCOMPARE(InfoText(), QString("8 Constitution"));
   }
 };
 

@@ -37,9 +37,22 @@ void InfoPanelWidget::Forget() { Show("Information", {}); }
 
 void InfoPanelWidget::ShowLines(const std::vector<std::string>& lines) {
   ++shownCount_;
-  QStringList text;
-  for (const std::string& line : lines) text << platform::ToQString(line);
-  text_->setPlainText(text.join('\n'));
+  lines_.clear();
+  for (const std::string& line : lines) lines_ << platform::ToQString(line);
+  comparison_.clear();
+  Redraw();
+}
+
+void InfoPanelWidget::SetComparison(const std::vector<std::string>& lines) {
+  QStringList comparison;
+  for (const std::string& line : lines) comparison << platform::ToQString(line);
+  if (comparison == comparison_) return;
+  comparison_ = comparison;
+  Redraw();
+}
+
+void InfoPanelWidget::Redraw() {
+  text_->setPlainText((lines_ + comparison_).join('\n'));
   text_->moveCursor(QTextCursor::Start);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ class InfoPanelWidget final : public QWidget {
   // panel always shows the first lines.
   void Show(const std::string& title, const std::vector<std::string>& lines);
   void ShowLines(const std::vector<std::string>& lines);
+  // Lines that follow what is shown until it is replaced: what a previewed
+  // item changes, below its description. Empty lines remove the block.
+  void SetComparison(const std::vector<std::string>& lines);
+  const QStringList& Comparison() const { return comparison_; }
   // Back to the title "Information" and no lines: what was shown belongs to
   // a template or configuration that is no longer shown.
   void Forget();
@@ -32,7 +37,11 @@ class InfoPanelWidget final : public QWidget {
 
  private:
   QLabel* title_;          // Information
+  void Redraw();
+
   QPlainTextEdit* text_;   // InfoLabel
+  QStringList lines_;
+  QStringList comparison_;
   int shownCount_ = 0;
 };
 

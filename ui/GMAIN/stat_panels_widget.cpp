@@ -30,7 +30,10 @@ constexpr ListSpec kLists[] = {{StatList::RegStats, "RegStats"},       {StatList
                                {StatList::RegStatCaps, "RegStatCaps"}, {StatList::Skills, "Skills"},
                                {StatList::Others, "Others"},           {StatList::HoldAllStats, "HoldAllStats"}};
 
-constexpr int kColumnCount = 4;                  // label, "Now", "Cap", "+/-"
+constexpr int kColumnCount = 5;                  // label, "Now", "Cap", "+/-", "Δ"
+constexpr int kChangeColumn = 4;
+const QColor kHelpingChange(0, 128, 0);          // towards or onto the cap
+const QColor kHarmingChange(192, 0, 0);          // away from the cap or past it
 constexpr int kLabelRole = Qt::UserRole;         // the model's label of a row
 constexpr const char* kLongestLabel = "Mythical Crush Resist (Cap Only)";
 // Narrower than this the label column is not made: the main stats' labels stay whole.
@@ -71,18 +74,26 @@ QIcon PaintStateIcon(StatState state) {
   return QIcon(pixmap);
 }
 
+// What a previewed item changes in the row's total: "+12", "−3", or nothing.
+QString ChangeText(std::int32_t change) {
+  if (change == 0) return {};
+  return change > 0 ? "+" + QString::number(change) : "\u2212" + QString::number(-static_cast<std::int64_t>(change));
+}
+
 QTreeWidgetItem* MakeRow(const PanelRow& row, const QIcon& icon) {
   auto* item = new QTreeWidgetItem(QStringList{platform::ToQString(row.label), platform::ToQString(row.now),
-                                               QString::number(row.cap), QString::number(row.difference)});
+                                               QString::number(row.cap), QString::number(row.difference),
+                                               ChangeText(row.change)});
   const StateStyle style = StyleOf(row.state);
   const QBrush colour(QColor(style.red, style.green, style.blue));
   QFont font;
-  font.setBold(style.bold);
+  font.setBold(style.bold || row.change != 0);
   for (int column = 0; column < kColumnCount; ++column) {
     item->setForeground(column, colour);
     item->setFont(column, font);
     if (column > 0) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   }
+  item->setForeground(kChangeColumn, row.changeHelps ? kHelpingChange : kHarmingChange);
   item->setIcon(0, icon);
   // The label may be cut short in a narrow column: the tool tip says it whole.
   item->setToolTip(0, platform::ToQString(row.label) + " \u2014 " + StateText(row.state));
@@ -159,7 +170,8 @@ QTreeWidget* StatPanelsWidget::BuildList(StatList list, const char* objectName) 
   auto* tree = new QTreeWidget(this);
   tree->setObjectName(objectName);
   tree->setColumnCount(kColumnCount);
-  tree->setHeaderLabels({platform::ToQString(StatListTitle(list)), "Now", "Cap", "+/-"});
+  tree->setHeaderLabels({platform::ToQString(StatListTitle(list)), "Now", "Cap", "+/-", "\u0394"});
+  tree->headerItem()->setToolTip(kChangeColumn, "What the item the vault loader previews changes");
   for (int column = 1; column < kColumnCount; ++column)
     tree->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   tree->setRootIsDecorated(false);
@@ -192,6 +204,8 @@ void StatPanelsWidget::Refresh() {
   effected_->setChecked(planner_.recalculation.ShowsAllOthers());
   for (int list = 0; list < kStatListCount; ++list) Fill(static_cast<StatList>(list), shown);
   RefreshContributors();
+  // A previewed item's description is followed by what it changes.
+  if (!ShowsContributors()) info_.SetComparison(shown ? planner_.recalculation.Comparison() : std::vector<std::string>{});
 }
 
 void StatPanelsWidget::Fill(StatList list, bool shown) {
