@@ -6,6 +6,8 @@
 #include "Custom/custom_dialog.h"
 #include "GMAIN/gear_main.h"
 #include "GMAIN/planner.h"
+#include "InlineEdit/inline_editor_window.h"
+#include "VaultLoad/vault_loader_window.h"
 #include "itemdb/master_vault.h"
 #include "itemdb/vault_reader.h"
 #include "platform/qt/qt_clock.h"
@@ -34,6 +36,9 @@ int main(int argc, char** argv) {
   ui::Planner planner(vault, {messages, questions, files, clock, settingsStore, web, clipboard}, programFolder);
   ui::GearMain gearMain(planner, {programFolder, MasterVaultPathIn(programFolder)}, arguments);
   messages.SetParent(&gearMain);
+  gearMain.ProvideItemWindow(ItemWindow::InlineEditor, [&] { return new ui::InlineEditorWindow(planner); });
+  gearMain.ProvideItemWindow(ItemWindow::VaultLoader,
+                             [&] { return new ui::VaultLoaderWindow(planner, gearMain.InfoPanel()); });
   planner.StartWithSettings();
   questions.FollowHoverOption([&planner] { return planner.settings.Hover; });
   QObject::connect(&gearMain, &ui::GearMain::startupFailed, &application,

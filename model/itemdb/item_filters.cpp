@@ -118,6 +118,12 @@ std::span<const std::string_view> SlotFilterList() {
   return list;
 }
 
+std::span<const std::string_view> ServerFilterList() {
+  static constexpr std::string_view list[] = {"<Server Type Filter>", "<None>", "Normal", "Coop", "Classic",
+                                              "PvP", "Origins", "Ywain", "Realm Free"};
+  return list;
+}
+
 void ClearItemFilters(ItemFilters& filters, int defaultSort) {
   const int slot = filters.slot;
   filters = ItemFilters{};
@@ -169,6 +175,21 @@ void FillQuerySettings(const ItemFilters& filters, VaultQuerySettings& settings)
 
 VaultSortOrder SortOrderOf(const ItemFilters& filters) {
   return VaultSortOrderOf(filters.sort).value_or(VaultSortOrder::BonusLevel);
+}
+
+std::span<const std::string_view> NoItemsFoundLines() {
+  static constexpr std::string_view lines[] = {
+      "No items were found with these search parameters. Please refine your search and try again.",
+      "",
+      "Possible Causes :",
+      "",
+      "The character cannot equip items in this slot. IE: Some classes cannot used ranged slot items.",
+      "Searching for a two-handed weapon in a one hand slot.",
+      "Items of that absorb are not marked as usable by your class",
+      "That statistic combination does not occur on items that are marked for this slot and your class.",
+      "The item type doesn't occur in the slot being chosen. IE: Champion weapons are not armor.",
+      "Etc, etc, etc..."};
+  return lines;
 }
 
 }  // namespace davoruzivi

@@ -41,6 +41,9 @@ std::span<const std::string_view> LoaderSortList();
 std::span<const std::string_view> GrabberSortList();
 // The grabber's slot filter: "<Slot Filter>", then "Jewel" .. "Mythirians".
 std::span<const std::string_view> SlotFilterList();
+// The query's server type filter: "<Server Type Filter>", "<None>", then
+// "Normal" .. "Realm Free" in the query's order (not the server box's).
+std::span<const std::string_view> ServerFilterList();
 
 inline constexpr int kNoQualityFiltering = 32;
 inline constexpr int kHighestLevelBound = 52;  // "52+"
@@ -86,5 +89,9 @@ void FillQuerySettings(const ItemFilters& filters, VaultQuerySettings& settings)
 
 // The sort order of a sort list entry; the bonus level order for none.
 VaultSortOrder SortOrderOf(const ItemFilters& filters);
+
+// What the loader and the grabber describe for the "No items found" entry of
+// a search that found nothing: the possible causes.
+std::span<const std::string_view> NoItemsFoundLines();
 
 }  // namespace davoruzivi

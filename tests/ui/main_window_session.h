@@ -15,6 +15,8 @@
 #include "GMAIN/docked_editor.h"
 #include "GMAIN/gear_main.h"
 #include "GMAIN/planner.h"
+#include "InlineEdit/inline_editor_window.h"
+#include "VaultLoad/vault_loader_window.h"
 #include "platform/testing/recording_message_box.h"
 #include "platform/testing/scripted_dialogs.h"
 
@@ -46,6 +48,9 @@ struct Session {
     planner.StartWithSettings();
     window = std::make_unique<ui::GearMain>(planner, ui::StartupPaths{kProgramFolder, kProgramFolder / "master.kwv"},
                                             QStringList{});
+    window->ProvideItemWindow(ItemWindow::VaultLoader,
+                              [this] { return new ui::VaultLoaderWindow(planner, window->InfoPanel()); });
+    window->ProvideItemWindow(ItemWindow::InlineEditor, [this] { return new ui::InlineEditorWindow(planner); });
     QObject::connect(window.get(), &ui::GearMain::startupFinished, [this] { started = true; });
     window->show();
   }
