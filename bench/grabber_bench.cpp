@@ -6,43 +6,19 @@
 
 #include <cstddef>
 
-#include "itemdb/vault_query.h"
-#include "platform/testing/recording_message_box.h"
-#include "platform/testing/scripted_dialogs.h"
-#include "settings/settings.h"
-#include "synthetic_vault.h"
-#include "template/template_workflow.h"
 #include "template/vault_grabber.h"
+#include "workflow_desk.h"
 
 namespace davoruzivi::bench {
 namespace {
 
-using namespace platform::testing;
-
-constexpr std::size_t kGrabberVaultSize = 100'000;
-
-const MasterVault& GrabberVault() {
-  static const MasterVault vault = MakeSyntheticMasterVault(kGrabberVaultSize);
-  return vault;
-}
-
 // A new template with one configuration; the grabber has its first filters.
-struct GrabberDesk {
+struct GrabberDesk : WorkflowDesk {
   GrabberDesk() {
     workflow.NewTemplate();
     workflow.NewConfiguration();
   }
 
-  MasterVault vault = GrabberVault();
-  Settings settings = DefaultSettings();
-  InMemorySettingsStore store;
-  RecordingMessageBox messages;
-  ScriptedConfirmationDialog questions;
-  ScriptedFileDialogs files;
-  FixedClock clock{"now"};
-  Template model;
-  TemplateWorkflow workflow{model, vault, settings, {messages, questions, files, clock, store}, "/tmp"};
-  VaultQuery query;
   VaultGrabber grabber{query, vault, workflow};
 };
 

@@ -1,6 +1,6 @@
 // The vault grabber's list on screen, over a synthetic vault of 100,000
 // items: the unfiltered search, sorted by bonus level, shown in a list view
-// through the grabber's list model; and the same through the docked inline
+// through the list model the window uses; and the same through the docked inline
 // editor's "Search" button, which also selects and describes the first entry.
 // Runs on Qt's offscreen platform unless another is asked for.
 
@@ -13,19 +13,17 @@
 #include <memory>
 
 #include "GMAIN/planner.h"
-#include "InlineEdit/grabber_list_model.h"
 #include "InlineEdit/inline_editor_window.h"
 #include "itemdb/item_filters.h"
+#include "name_list_model.h"
 #include "platform/testing/recording_message_box.h"
 #include "platform/testing/scripted_dialogs.h"
-#include "synthetic_vault.h"
+#include "workflow_desk.h"
 
 namespace davoruzivi::bench {
 namespace {
 
 using namespace platform::testing;
-
-constexpr std::size_t kGrabberVaultSize = 100'000;
 
 // The planner of a run with a new template of one configuration, its
 // services answered by doubles.
@@ -36,7 +34,7 @@ struct PlannerDesk {
     planner.workflow.NewConfiguration();
   }
 
-  MasterVault vault = MakeSyntheticMasterVault(kGrabberVaultSize);
+  MasterVault vault = ItemWindowVault();
   RecordingMessageBox messages;
   ScriptedConfirmationDialog questions;
   ScriptedFileDialogs files;
@@ -57,7 +55,8 @@ void BM_GrabberSearchIntoListView(benchmark::State& state) {
   VaultGrabber grabber(planner.query, planner.vault, planner.workflow);
   QListView view;
   view.setUniformItemSizes(true);
-  ui::GrabberListModel model(grabber);
+  ui::NameListModel model([&grabber] { return static_cast<int>(grabber.EntryCount()); },
+                          [&grabber](int row) { return grabber.EntryName(static_cast<std::size_t>(row)); });
   view.setModel(&model);
   view.resize(400, 600);
   view.show();

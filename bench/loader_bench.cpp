@@ -8,31 +8,18 @@
 #include <filesystem>
 
 #include "itemdb/item_filters.h"
-#include "itemdb/vault_query.h"
-#include "platform/testing/recording_message_box.h"
-#include "platform/testing/scripted_dialogs.h"
-#include "settings/settings.h"
-#include "synthetic_vault.h"
-#include "template/template_workflow.h"
 #include "template/vault_loader.h"
+#include "workflow_desk.h"
 
 namespace davoruzivi::bench {
 namespace {
 
-using namespace platform::testing;
-
-constexpr std::size_t kLoaderVaultSize = 100'000;
 constexpr int kLoaderConfigurationLevel = 40;  // the bonus-level rule leaves items out
 constexpr int kClericClass = 1;                // an Albion class
 constexpr std::size_t kEveryMatchingItemTask = 5;  // "Add all items that match current filter settings"
 
-const MasterVault& LoaderVault() {
-  static const MasterVault vault = MakeSyntheticMasterVault(kLoaderVaultSize);
-  return vault;
-}
-
 // A template with one configuration and the loader open on its chest slot.
-struct LoaderDesk {
+struct LoaderDesk : WorkflowDesk {
   LoaderDesk() {
     workflow.NewTemplate();
     workflow.ChangeClass(kClericClass);
@@ -43,16 +30,6 @@ struct LoaderDesk {
     loader.Open();
   }
 
-  MasterVault vault = LoaderVault();
-  Settings settings = DefaultSettings();
-  InMemorySettingsStore store;
-  RecordingMessageBox messages;
-  ScriptedConfirmationDialog questions;
-  ScriptedFileDialogs files;
-  FixedClock clock{"now"};
-  Template model;
-  TemplateWorkflow workflow{model, vault, settings, {messages, questions, files, clock, store}, "/tmp"};
-  VaultQuery query;
   QueryFilterLists lists = CopyFilterLists(vault.Vocabularies());
   VaultLoader loader{workflow, vault, query, lists, settings, {messages}};
 };

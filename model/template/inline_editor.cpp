@@ -126,14 +126,7 @@ std::vector<std::string> InlineEditor::ListEntries() const {
   return entries;
 }
 
-bool InlineEditor::Store(std::string_view ref) {
-  Configuration* configuration = Current();
-  if (!configuration || !OnSlot()) return false;
-  std::string& stored = configuration->Slots[static_cast<std::size_t>(CurrentSlot())];
-  if (stored == ref) return false;
-  stored = ref;
-  return true;
-}
+bool InlineEditor::Store(std::string_view ref) { return EquipInCurrentSlot(workflow_.Model(), ref); }
 
 bool InlineEditor::ItemSelected() const { return selected_ >= 1 && selected_ < EntryCount(); }
 

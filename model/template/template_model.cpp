@@ -31,6 +31,15 @@ std::optional<ResolvedItem> Resolve(const Template& model, const Configuration& 
   return ResolvedItem{*list, kind, ref->position};
 }
 
+bool EquipInCurrentSlot(Template& model, std::string_view ref) {
+  Configuration* configuration = model.Current();
+  if (!configuration || model.CurrentSlot < 0 || model.CurrentSlot >= kEquipmentSlotCount) return false;
+  std::string& stored = configuration->Slots[static_cast<std::size_t>(model.CurrentSlot)];
+  if (stored == ref) return false;
+  stored = ref;
+  return true;
+}
+
 int UsageCount(const Template& model, std::string_view ref) {
   if (SlotKindOf(model.CurrentSlot) == kNoSlotKind) return 0;
   const auto [first, last] = SlotsSharingListOf(model.CurrentSlot);

@@ -59,6 +59,11 @@ int ListLength(const ItemSlot& lists, ItemList list);
 // number, another letter, a position past its list, or a slot outside 0..18.
 std::optional<ResolvedItem> Resolve(const Template& model, const Configuration& configuration, int equipmentSlot);
 
+// Stores the reference in the current configuration's current slot; true when
+// that changed what the slot held. Nothing happens without a current
+// configuration or with a current slot outside 0..18.
+bool EquipInCurrentSlot(Template& model, std::string_view ref);
+
 // How many slots of all configurations hold the reference, counting the slots
 // that share the current slot's list (both rings, both wrists).
 int UsageCount(const Template& model, std::string_view ref);

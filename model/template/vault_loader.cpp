@@ -84,14 +84,7 @@ bool VaultLoader::OnSlot() const { return CurrentSlot() >= 0 && CurrentSlot() < 
 
 ItemSlot& VaultLoader::Lists() const { return Model().ListsOf(SlotKindOf(CurrentSlot())); }
 
-bool VaultLoader::Store(std::string_view ref) {
-  Configuration* configuration = Current();
-  if (!configuration || !OnSlot()) return false;
-  std::string& stored = configuration->Slots[static_cast<std::size_t>(CurrentSlot())];
-  if (stored == ref) return false;
-  stored = ref;
-  return true;
-}
+bool VaultLoader::Store(std::string_view ref) { return EquipInCurrentSlot(Model(), ref); }
 
 bool VaultLoader::EndPreview() {
   if (!OnSlot()) return false;

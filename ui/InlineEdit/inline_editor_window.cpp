@@ -26,9 +26,10 @@
 #include <utility>
 
 #include "GMAIN/planner.h"
-#include "InlineEdit/grabber_list_model.h"
 #include "VaultLoad/item_filters_widget.h"
+#include "combo_lists.h"
 #include "hints.h"
+#include "name_list_model.h"
 #include "itemdb/item_vocabularies.h"
 #include "itemdb/stat_catalogue.h"
 #include "platform/qt/qt_text.h"
@@ -46,29 +47,6 @@ constexpr const char* kProcAmountNames[] = {"Proc1Amt", "Proc2Amt"};
 // The status bar shows the sorting progress at most this often; every step
 // of a whole-vault sort would repaint it a thousand times.
 constexpr qint64 kProgressIntervalMs = 100;
-
-QStringList TextsOf(const Vocabulary& vocabulary, int count) {
-  QStringList texts;
-  for (int i = 0; i < count && i < vocabulary.Size(); ++i) texts << ToQString(vocabulary.TextOf(i));
-  return texts;
-}
-
-QStringList TextsOf(const Vocabulary& vocabulary) { return TextsOf(vocabulary, vocabulary.Size()); }
-
-QStringList EntriesOf(const QComboBox& combo) {
-  QStringList texts;
-  for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
-  return texts;
-}
-
-void ShowEntries(QComboBox& combo, const QStringList& entries) {
-  if (EntriesOf(combo) == entries) return;
-  combo.clear();
-  combo.addItems(entries);
-}
-
-// An index the list lacks (a proc kind or effect an item brought along) shows as no selection.
-void ShowIndex(QComboBox& combo, int index) { combo.setCurrentIndex(index < combo.count() ? index : -1); }
 
 // Only a text that differs is shown, so the caret of the field being typed in stays.
 void ShowAmount(StatAmountField& field, std::string_view amount) {
@@ -305,7 +283,9 @@ QWidget* InlineEditorWindow::BuildGrabberPage() {
   results_->setSelectionMode(QAbstractItemView::SingleSelection);
   results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results_->setUniformItemSizes(true);  // a whole-vault result lays out without measuring each row
-  resultModel_ = new GrabberListModel(grabber_, results_);
+  resultModel_ = new NameListModel([this] { return static_cast<int>(grabber_.EntryCount()); },
+                                   [this](int row) { return grabber_.EntryName(static_cast<std::size_t>(row)); },
+                                   results_);
   results_->setModel(resultModel_);
   connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
     if (!refreshing_ && current.isValid()) SelectResult(current.row());

@@ -26,8 +26,8 @@ class QTabWidget;
 
 namespace davoruzivi::ui {
 
-class GrabberListModel;
 class ItemFiltersWidget;
+class NameListModel;
 class Planner;
 class StatAmountField;
 
@@ -131,7 +131,7 @@ class InlineEditorWindow final : public DockedEditor {
 
   QGroupBox* resultGroup_ = nullptr;
   QListView* results_ = nullptr;  // EItems
-  GrabberListModel* resultModel_ = nullptr;
+  NameListModel* resultModel_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;    // ItemMemo
   QPushButton* copyStats_ = nullptr;  // btnCopyStats
   ItemFiltersWidget* filters_ = nullptr;

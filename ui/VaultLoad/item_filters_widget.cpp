@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "combo_lists.h"
 #include "hints.h"
 #include "platform/qt/qt_text.h"
 
@@ -21,36 +22,6 @@ namespace davoruzivi::ui {
 namespace {
 
 constexpr int kStatAmountBound = 200;
-
-QStringList TextsOf(std::span<const std::string_view> entries) {
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(entries.size()));
-  for (std::string_view entry : entries) texts << platform::ToQString(entry);
-  return texts;
-}
-
-QStringList TextsOf(const Vocabulary& vocabulary) {
-  QStringList texts;
-  texts.reserve(vocabulary.Size());
-  for (const std::string& entry : vocabulary.Entries()) texts << platform::ToQString(entry);
-  return texts;
-}
-
-QStringList EntriesOf(const QComboBox& combo) {
-  QStringList texts;
-  for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
-  return texts;
-}
-
-// Refills a list only when its entries changed (the vocabularies grow while
-// the program runs), so an unchanged list keeps its popup and scroll place.
-void ShowEntries(QComboBox& combo, const QStringList& entries) {
-  if (EntriesOf(combo) == entries) return;
-  combo.clear();
-  combo.addItems(entries);
-}
-
-void ShowIndex(QComboBox& combo, int index) { combo.setCurrentIndex(index < combo.count() ? index : -1); }
 
 }  // namespace
 

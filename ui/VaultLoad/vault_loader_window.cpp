@@ -16,6 +16,7 @@
 #include "GMAIN/info_panel_widget.h"
 #include "GMAIN/planner.h"
 #include "VaultLoad/item_filters_widget.h"
+#include "name_list_model.h"
 #include "itemdb/vault_query.h"
 #include "platform/qt/qt_text.h"
 #include "platform/web_opener.h"
@@ -47,21 +48,6 @@ void ShowCurrentRow(QListView& view, int row) {
 }  // namespace
 
 // ------------------------------------------------------------------ list model
-
-LoaderListModel::LoaderListModel(RowCount rowCount, NameOfRow nameOfRow, QObject* parent)
-    : QAbstractListModel(parent), rowCount_(std::move(rowCount)), nameOfRow_(std::move(nameOfRow)) {}
-
-int LoaderListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rowCount_(); }
-
-QVariant LoaderListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount_()) return {};
-  return nameOfRow_(index.row());
-}
-
-void LoaderListModel::Reload() {
-  beginResetModel();
-  endResetModel();
-}
 
 // ------------------------------------------------------------------ building
 
@@ -117,18 +103,18 @@ QGroupBox* VaultLoaderWindow::BuildList(List list) {
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   auto* names = availableList
-                    ? new LoaderListModel([this] { return loader_.AvailableRowCount(); },
-                                          [this](int row) {
-                                            if (loader_.NoItemsFound()) return ToQString(kNoItemsFound);
-                                            const auto position = loader_.Available()[static_cast<std::size_t>(row)];
-                                            return ToQString(planner_.vault.Items()[position].Name.View());
-                                          },
-                                          this)
-                    : new LoaderListModel([this] { return static_cast<int>(loader_.Equipped().size()); },
-                                          [this](int row) {
-                                            return ToQString(loader_.Equipped()[static_cast<std::size_t>(row)].name);
-                                          },
-                                          this);
+                    ? new NameListModel([this] { return loader_.AvailableRowCount(); },
+                                        [this](int row) -> std::string_view {
+                                          if (loader_.NoItemsFound()) return kNoItemsFound;
+                                          const auto position = loader_.Available()[static_cast<std::size_t>(row)];
+                                          return planner_.vault.Items()[position].Name.View();
+                                        },
+                                        this)
+                    : new NameListModel([this] { return static_cast<int>(loader_.Equipped().size()); },
+                                        [this](int row) -> std::string_view {
+                                          return loader_.Equipped()[static_cast<std::size_t>(row)].name;
+                                        },
+                                        this);
   view->setModel(names);
   view->installEventFilter(this);
   view->viewport()->installEventFilter(this);
@@ -358,8 +344,8 @@ void VaultLoaderWindow::RefreshLists() {
   equippedGroup_->setTitle(ToQString(loader_.EquippedCaption()));
   if (loader_.ListsRevision() == shownLists_) return;
   shownLists_ = loader_.ListsRevision();
-  availableNames_->Reload();
-  equippedNames_->Reload();
+  availableNames_->Change();
+  equippedNames_->Change();
 }
 
 void VaultLoaderWindow::RefreshSelections() {

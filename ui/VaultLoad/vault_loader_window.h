@@ -5,7 +5,6 @@
 // with their commands, the filter page, and the "Common Tasks" page. It draws
 // the model's vault loader and hands it the user's clicks and keys.
 
-#include <QAbstractListModel>
 #include <array>
 #include <functional>
 
@@ -23,27 +22,8 @@ namespace davoruzivi::ui {
 
 class InfoPanelWidget;
 class ItemFiltersWidget;
+class NameListModel;
 class Planner;
-
-// A list of names drawn on demand from the model's entries, so that a list
-// of many thousand items costs no widget per entry.
-class LoaderListModel final : public QAbstractListModel {
-  Q_OBJECT
-
- public:
-  using RowCount = std::function<int()>;
-  using NameOfRow = std::function<QString(int row)>;
-  LoaderListModel(RowCount rowCount, NameOfRow nameOfRow, QObject* parent = nullptr);
-
-  int rowCount(const QModelIndex& parent) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  // The entries changed: every view shows them anew.
-  void Reload();
-
- private:
-  RowCount rowCount_;
-  NameOfRow nameOfRow_;
-};
 
 class VaultLoaderWindow final : public DockedEditor {
   Q_OBJECT
@@ -111,8 +91,8 @@ class VaultLoaderWindow final : public DockedEditor {
   QComboBox* slotSwitch_ = nullptr;  // SlotSwitch
   QGroupBox* availableGroup_ = nullptr;
   QGroupBox* equippedGroup_ = nullptr;
-  LoaderListModel* availableNames_ = nullptr;
-  LoaderListModel* equippedNames_ = nullptr;
+  NameListModel* availableNames_ = nullptr;
+  NameListModel* equippedNames_ = nullptr;
   QListView* available_ = nullptr;  // LItems
   QListView* equipped_ = nullptr;   // EItems
   QPushButton* add_ = nullptr;         // ItemAdd

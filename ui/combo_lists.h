@@ -1,0 +1,48 @@
+#pragma once
+// Filling the planner's drop-down lists from the model's lists, whose texts
+// are Windows-1252, and showing a chosen entry.
+
+#include <QComboBox>
+#include <QStringList>
+#include <span>
+#include <string_view>
+
+#include "itemdb/vocabulary.h"
+#include "platform/qt/qt_text.h"
+
+namespace davoruzivi::ui {
+
+inline QStringList TextsOf(std::span<const std::string_view> entries) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (std::string_view entry : entries) texts << platform::ToQString(entry);
+  return texts;
+}
+
+// The first `count` entries of the vocabulary (all of them by default).
+inline QStringList TextsOf(const Vocabulary& vocabulary, int count = -1) {
+  const int shown = count < 0 ? vocabulary.Size() : std::min(count, vocabulary.Size());
+  QStringList texts;
+  texts.reserve(shown);
+  for (int i = 0; i < shown; ++i) texts << platform::ToQString(vocabulary.TextOf(i));
+  return texts;
+}
+
+inline QStringList EntriesOf(const QComboBox& combo) {
+  QStringList texts;
+  for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
+  return texts;
+}
+
+// Refills a list only when its entries changed (the vocabularies grow while
+// the program runs), so an unchanged list keeps its popup and scroll place.
+inline void ShowEntries(QComboBox& combo, const QStringList& entries) {
+  if (EntriesOf(combo) == entries) return;
+  combo.clear();
+  combo.addItems(entries);
+}
+
+// An index the list lacks (one an item brought along) shows as no selection.
+inline void ShowIndex(QComboBox& combo, int index) { combo.setCurrentIndex(index < combo.count() ? index : -1); }
+
+}  // namespace davoruzivi::ui
