@@ -12,6 +12,21 @@
 
 namespace davoruzivi::ui {
 
+// The characters a drop-down list shows at least while its window is narrow.
+inline constexpr int kNarrowComboCharacters = 10;
+
+// A drop-down list that may be narrower than its longest entry, so that it
+// fits a narrow window; its popup shows every entry whole.
+inline QComboBox* NewNarrowCombo(const QString& objectName, QWidget* parent = nullptr,
+                                 int characters = kNarrowComboCharacters) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(objectName);
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(characters);
+  combo->setMaxVisibleItems(20);
+  return combo;
+}
+
 inline QStringList TextsOf(std::span<const std::string_view> entries) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(entries.size()));

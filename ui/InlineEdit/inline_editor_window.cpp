@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QValidator>
 #include <QVBoxLayout>
@@ -41,6 +40,8 @@ namespace {
 using platform::ToModelText;
 using platform::ToQString;
 
+// A category shows its number and the start of its name; the stat beside it takes the rest.
+constexpr int kCategoryCharacters = 6;
 constexpr const char* kProcKindNames[] = {"cProcOne", "cProcTwo"};
 constexpr const char* kEffectNames[] = {"cbExt1", "cbExt2"};
 constexpr const char* kProcAmountNames[] = {"Proc1Amt", "Proc2Amt"};
@@ -54,22 +55,12 @@ void ShowAmount(StatAmountField& field, std::string_view amount) {
   if (field.text() != text) field.ShowAmount(text);
 }
 
-// An amount field as wide as a spin box of the same range wants to be, so its largest value shows whole.
 StatAmountField* NewAmountField(int bound, const QString& objectName, QWidget* parent) {
   auto* field = new StatAmountField(bound, parent);
   field->setObjectName(objectName);
-  QSpinBox widest;
-  widest.setRange(0, bound);
-  field->setMinimumWidth(widest.sizeHint().width());
   return field;
 }
 
-QComboBox* NewCombo(const QString& objectName, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(objectName);
-  combo->setMaxVisibleItems(20);
-  return combo;
-}
 
 // A typed name holds at most 50 characters; a longer one that came from the
 // vault or a file is shown whole and may be shortened.
@@ -144,7 +135,7 @@ QWidget* InlineEditorWindow::BuildManualEditorPage() {
 
 QWidget* InlineEditorWindow::BuildListColumn() {
   auto* column = new QWidget;
-  slotSwitch_ = NewCombo("SlotSwitch", column);
+  slotSwitch_ = NewNarrowCombo("SlotSwitch", column);
   for (int s = 0; s < kEquipmentSlotCount; ++s) slotSwitch_->addItem(ToQString(SlotBaseName(s)));
   connect(slotSwitch_, &QComboBox::currentIndexChanged, this, [this](int s) {
     if (!refreshing_) SwitchSlot(s);
@@ -197,9 +188,9 @@ QGroupBox* InlineEditorWindow::BuildBonusRows() {
   for (std::size_t n = 0; n < rows_.size(); ++n) {
     const int row = static_cast<int>(n);
     BonusRowControls& controls = rows_[n];
-    controls.category = NewCombo(QString("a%1").arg(row + 1), bonusGroup_);
+    controls.category = NewNarrowCombo(QString("a%1").arg(row + 1), bonusGroup_, kCategoryCharacters);
     controls.category->addItems(categories);
-    controls.stat = NewCombo(QString("c%1").arg(row + 1), bonusGroup_);
+    controls.stat = NewNarrowCombo(QString("c%1").arg(row + 1), bonusGroup_);
     controls.amount = NewAmountField(kBonusAmountBound, QString("s%1").arg(row + 1), bonusGroup_);
     connect(controls.category, &QComboBox::currentIndexChanged, this, [this, row](int category) {
       if (!refreshing_) Edit([&] { editor_.ChangeCategory(row, category); });
@@ -226,9 +217,9 @@ QGroupBox* InlineEditorWindow::BuildProcs() {
   for (std::size_t n = 0; n < procs_.size(); ++n) {
     const int proc = static_cast<int>(n);
     ProcControls& controls = procs_[n];
-    controls.kind = NewCombo(kProcKindNames[n], procGroup_);
+    controls.kind = NewNarrowCombo(kProcKindNames[n], procGroup_);
     controls.kind->addItems(kinds);
-    controls.effect = NewCombo(kEffectNames[n], procGroup_);
+    controls.effect = NewNarrowCombo(kEffectNames[n], procGroup_);
     controls.amount = NewAmountField(kProcAmountBound, kProcAmountNames[n], procGroup_);
     connect(controls.kind, &QComboBox::currentIndexChanged, this, [this, proc](int kind) {
       if (!refreshing_) Edit([&] { editor_.ChangeProcKind(proc, kind); });
@@ -239,11 +230,12 @@ QGroupBox* InlineEditorWindow::BuildProcs() {
     connect(controls.amount, &StatAmountField::amountChanged, this, [this, proc](const QString& text) {
       if (!refreshing_) Edit([&] { editor_.ChangeProcAmount(proc, ToModelText(text)); });
     });
-    grid->addWidget(controls.kind, proc, 0);
-    grid->addWidget(controls.effect, proc, 1);
-    grid->addWidget(controls.amount, proc, 2);
+    // The effect names are long: each takes a line of its own below its kind and amount.
+    grid->addWidget(controls.kind, 2 * proc, 0);
+    grid->addWidget(controls.amount, 2 * proc, 1);
+    grid->addWidget(controls.effect, 2 * proc + 1, 0, 1, 2);
   }
-  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(0, 1);
   return procGroup_;
 }
 
@@ -265,12 +257,13 @@ QWidget* InlineEditorWindow::BuildManualButtons() {
   QPushButton* import = AddButton("Import Item", "btnImportKWX", &InlineEditorWindow::ImportItem);
   auto* grid = new QGridLayout(buttons);
   grid->setContentsMargins(0, 0, 0, 0);
+  // Two columns, so every caption shows whole beside a narrow list.
   grid->addWidget(newButton_, 0, 0);
   grid->addWidget(deleteButton_, 0, 1);
-  grid->addWidget(clearButton_, 0, 2);
-  grid->addWidget(import, 1, 0);
-  grid->addWidget(exportButton_, 1, 1);
-  grid->addWidget(clipboardButton_, 1, 2);
+  grid->addWidget(clearButton_, 1, 0);
+  grid->addWidget(clipboardButton_, 1, 1);
+  grid->addWidget(import, 2, 0);
+  grid->addWidget(exportButton_, 2, 1);
   return buttons;
 }
 

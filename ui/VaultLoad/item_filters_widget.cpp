@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -22,7 +23,6 @@ namespace davoruzivi::ui {
 namespace {
 
 constexpr int kStatAmountBound = 200;
-
 }  // namespace
 
 // ------------------------------------------------------------------ amounts
@@ -41,6 +41,13 @@ void StatAmountField::ShowAmount(const QString& text) {
 }
 
 int StatAmountField::Amount() const { return text().toInt(); }
+
+QSize StatAmountField::sizeHint() const {
+  QSpinBox widest;
+  widest.setFont(font());
+  widest.setRange(0, bound_);
+  return {widest.sizeHint().width(), QAbstractSpinBox::sizeHint().height()};
+}
 
 void StatAmountField::stepBy(int steps) {
   lineEdit()->setText(QString::number(std::clamp(Amount() + steps, 0, bound_)));
@@ -70,15 +77,12 @@ QValidator::State StatAmountField::validate(QString& input, int& position) const
 ItemFiltersWidget::ItemFiltersWidget(Kind kind, ItemFilters& filters, const QueryFilterLists& lists, QWidget* parent)
     : QWidget(parent), kind_(kind), filters_(filters), lists_(lists) {
   setObjectName(kind == Kind::Loader ? "LoaderFilters" : "GrabberFilters");
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(BuildStatFilters(), 1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(BuildItemFilters());
-  right->addWidget(BuildLevelRange());
-  right->addStretch(1);
-  columns->addLayout(right, 1);
+  // One column, so the page fits beside the stats however narrow the window.
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns, 1);
+  layout->addWidget(BuildStatFilters());
+  layout->addWidget(BuildItemFilters());
+  layout->addWidget(BuildLevelRange());
+  layout->addStretch(1);
   layout->addWidget(BuildButtons());
   Refresh();
 }
@@ -88,10 +92,8 @@ QWidget* ItemFiltersWidget::BuildStatFilters() {
   auto* grid = new QGridLayout(group);
   const QStringList statNames = TextsOf(ItemStatFilterList());
   for (std::size_t i = 0; i < stats_.size(); ++i) {
-    auto* stat = new QComboBox(group);
-    stat->setObjectName(QString("StatFilt%1").arg(i + 1));
+    auto* stat = NewNarrowCombo(QString("StatFilt%1").arg(i + 1), group);
     stat->addItems(statNames);
-    stat->setMaxVisibleItems(20);
     connect(stat, &QComboBox::currentIndexChanged, this,
             [this, i](int entry) { Write([&] { filters_.stats[i] = entry; }); });
     auto* amount = new StatAmountField(kStatAmountBound, group);
@@ -105,13 +107,11 @@ QWidget* ItemFiltersWidget::BuildStatFilters() {
     grid->addWidget(amount, row, 1);
   }
   grid->setColumnStretch(0, 1);
-  grid->setRowStretch(kStatFilterCount, 1);
   return group;
 }
 
 QComboBox* ItemFiltersWidget::AddCombo(const char* objectName, int ItemFilters::* field) {
-  auto* combo = new QComboBox;
-  combo->setObjectName(objectName);
+  auto* combo = NewNarrowCombo(objectName);
   connect(combo, &QComboBox::currentIndexChanged, this,
           [this, field](int entry) { Write([&] { filters_.*field = entry; }); });
   return combo;

@@ -30,6 +30,9 @@ class StatAmountField final : public QAbstractSpinBox {
   // Shows the text without announcing a change.
   void ShowAmount(const QString& text);
   void stepBy(int steps) override;
+  // As wide as a spin box of the same range, so the largest amount shows whole.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  signals:
   // The user changed the amount; the text is already corrected.
