@@ -651,7 +651,7 @@ void GearMain::RunFirstShow() {
   planner_.workflow.SetStatus(TemplateStatus::New);
   planner_.workflow.NewTemplate();
   planner_.workflow.ShowStartupCaption();
-  info_->Show("Information", {});
+  info_->Forget();
   planner_.model.CurrentSlot = 0;
   ShowHelpTopic(0);
   if (!arguments_.isEmpty()) startupFile_ = arguments_.front();

@@ -9,7 +9,7 @@
 namespace davoruzivi::ui {
 
 InfoPanelWidget::InfoPanelWidget(QWidget* parent)
-    : QWidget(parent), title_(new QLabel("Information", this)), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent), title_(new QLabel(platform::ToQString(kInformationTitle), this)), text_(new QPlainTextEdit(this)) {
   title_->setObjectName("Information");
   QFont bold = title_->font();
   bold.setBold(true);
@@ -33,7 +33,7 @@ void InfoPanelWidget::Show(const std::string& title, const std::vector<std::stri
   ShowLines(lines);
 }
 
-void InfoPanelWidget::Forget() { Show("Information", {}); }
+void InfoPanelWidget::Forget() { Show(std::string(kInformationTitle), {}); }
 
 void InfoPanelWidget::ShowLines(const std::vector<std::string>& lines) {
   ++shownCount_;

@@ -7,9 +7,13 @@
 #include <QStringList>
 #include <QWidget>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace davoruzivi::ui {
+
+// The panel's title while it shows no item report of its own.
+inline constexpr std::string_view kInformationTitle = "Information";
 
 class InfoPanelWidget final : public QWidget {
   Q_OBJECT

@@ -368,7 +368,9 @@ void VaultLoaderWindow::RefreshCommands() {
 void VaultLoaderWindow::RefreshInfo() {
   if (loader_.InfoRevision() == shownInfo_) return;
   shownInfo_ = loader_.InfoRevision();
-  info_.ShowLines(loader_.InfoLines());
+  // The loader's descriptions have no title of their own: the panel's
+  // title must not go on naming the item the equipment page described.
+  info_.Show(std::string(kInformationTitle), loader_.InfoLines());
 }
 
 }  // namespace davoruzivi::ui
