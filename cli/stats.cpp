@@ -69,7 +69,7 @@ class Stats final : public Command {
   static void Activate(Template& model, const Preview& preview) {
     SlotPreview& slotPreview = model.Equip.Previews[static_cast<std::size_t>(preview.slot)];
     slotPreview.Active = 1;
-    slotPreview.Kind = 1;
+    slotPreview.Kind = kVaultItemPreview;
     slotPreview.VaultIndex = static_cast<std::int32_t>(preview.position);
   }
 };

@@ -272,10 +272,14 @@ LegacyItem InlineToLegacyItem(const InlineItem& inlineItem) {
   return item;
 }
 
+std::string RoGMarkedName(std::string_view name) {
+  constexpr std::string_view kMark = "RoG";
+  return name.find(kMark) != std::string_view::npos ? std::string(name) : std::string(name) + " (" + std::string(kMark) + ")";
+}
+
 InlineItem LegacyToInlineItem(const LegacyItem& legacy) {
   InlineItem item;
-  const ShortString<51> name = legacy.Name();
-  item.Name = name.View().find("RoG") != std::string_view::npos ? name.Str() : name.Str() + " (RoG)";
+  item.Name = RoGMarkedName(legacy.Name().View());
   CopyBonusesAndProcs(legacy, item);
   return item;
 }

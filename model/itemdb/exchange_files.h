@@ -103,7 +103,10 @@ std::optional<LegacyItem> ReadLegacyItem(std::span<const std::uint8_t> bytes, It
 // A new vault record of a legacy item: unique, usable by every class, noted
 // "Imported File, please edit!".
 VaultItem LegacyToVaultItem(const LegacyItem& legacy);
-// An inline item of a legacy item; its name is marked " (RoG)" unless it holds "RoG".
+// An item's name as a hand-entered item carries it: " (RoG)" is added unless
+// the name holds "RoG" already.
+std::string RoGMarkedName(std::string_view name);
+// An inline item of a legacy item, under its RoG-marked name.
 InlineItem LegacyToInlineItem(const LegacyItem& legacy);
 // The legacy record of an item entered by hand: its name, bonuses and procs
 // (a stat past one byte keeps its low byte).

@@ -125,9 +125,7 @@ std::span<const std::string_view> ServerFilterList() {
 }
 
 void ClearItemFilters(ItemFilters& filters, int defaultSort) {
-  const int slot = filters.slot;
   filters = ItemFilters{};
-  filters.slot = slot;  // the grabber's own "Clear Filters" resets it by itself
   filters.sort = defaultSort;
 }
 

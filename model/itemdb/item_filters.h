@@ -67,9 +67,9 @@ struct ItemFilters {
   friend bool operator==(const ItemFilters&, const ItemFilters&) = default;
 };
 
-// "Clear Filters": every filter to its first entry, quality to "<No Quality
-// Filtering>", levels "0" and "52+", stats "<Unfiltered>" with "0", the sort
-// order to the default sort order setting.
+// "Clear Filters": every filter (the grabber's slot filter too) to its first
+// entry, quality to "<No Quality Filtering>", levels "0" and "52+", stats
+// "<Unfiltered>" with "0", the sort order to the default sort order setting.
 void ClearItemFilters(ItemFilters& filters, int defaultSort);
 // "Min / Max": levels "0" and "52+".
 void ResetLevelRange(ItemFilters& filters);

@@ -19,6 +19,7 @@ namespace davoruzivi {
 
 inline constexpr int kStatFilterCount = 5;
 inline constexpr std::size_t kNameFilterLength = 50;
+inline constexpr int kUnfilteredRealm = 3;  // the realm setting "Universal (Unfiltered)"
 
 // One of the five stat filters: a StatId (0 no filter) and the minimum
 // amount as its text ("0" .. "200"), read as an integer when the query runs.
@@ -49,7 +50,7 @@ struct VaultQuerySettings {
   bool hideQuestionMarks = false;
   int effect = 0;        // 0 none, 1 an undefined effect, else effect + 1
   std::array<StatFilter, kStatFilterCount> stats{};
-  int realm = 3;         // 0 Albion, 1 Hibernia, 2 Midgard, 3 none, 4 only Universal items
+  int realm = kUnfilteredRealm;  // 0 Albion, 1 Hibernia, 2 Midgard, 3 none, 4 only Universal items
   int slot = 0;          // 0 none, else Slot
 
   friend bool operator==(const VaultQuerySettings&, const VaultQuerySettings&) = default;

@@ -10,7 +10,6 @@
 namespace davoruzivi {
 namespace {
 
-constexpr std::string_view kEmptySlot = "Empty Slot";
 constexpr std::string_view kNoChange = "No total changes.";
 
 bool InArrays(int statId) { return statId >= 0 && statId < kStatArraySize; }
@@ -99,7 +98,7 @@ std::vector<std::string> ComparisonLines(std::string_view equippedName, const St
 std::string EquippedName(const Template& model, const MasterVault& vault, const Configuration& configuration,
                          int equipmentSlot) {
   const auto item = Resolve(model, configuration, equipmentSlot);
-  if (!item) return std::string(kEmptySlot);
+  if (!item) return std::string(kEmptySlotEntry);
   const ItemSlot& lists = model.ListsOf(item->kind);
   const auto position = static_cast<std::size_t>(item->position);
   switch (item->list) {
@@ -108,7 +107,7 @@ std::string EquippedName(const Template& model, const MasterVault& vault, const 
     case ItemList::Vault: break;
   }
   const auto vaultPosition = lists.VaultIds[position];
-  if (vaultPosition < 0 || static_cast<std::size_t>(vaultPosition) >= vault.Size()) return std::string(kEmptySlot);
+  if (vaultPosition < 0 || static_cast<std::size_t>(vaultPosition) >= vault.Size()) return std::string(kEmptySlotEntry);
   return std::string(vault.Items()[static_cast<std::size_t>(vaultPosition)].Name.View());
 }
 

@@ -25,9 +25,11 @@ struct ItemSlot {
 
 // The item that stands in for a slot's chosen item while the user browses the
 // master vault for it.
+inline constexpr std::uint8_t kVaultItemPreview = 1;  // SlotPreview::Kind of a master vault item
+
 struct SlotPreview {
   std::uint8_t Active = 0;
-  std::uint8_t Kind = 0;  // 1: a master vault item
+  std::uint8_t Kind = 0;  // kVaultItemPreview: a master vault item
   std::int32_t VaultIndex = 0;
   InlineItem Inline;    // working buffer of the inline editor (slot 0's)
   CraftedItem Crafted;  // working buffer nothing reads

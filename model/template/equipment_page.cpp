@@ -126,7 +126,7 @@ void EquipmentPage::DescribeSlotItem(std::string_view ref) {
     infoLines_ = {std::string(kNoItemSelected)};
     return;
   }
-  const DescriptionContext context{vault_.Vocabularies(), workflow_.Class().Info.ArmorAbsorption, workflow_.Class().Realm};
+  const DescriptionContext context = workflow_.ItemDescriptionContext();
   const ItemSlot& lists = workflow_.Model().ListsOf(item->kind);
   const auto position = static_cast<std::size_t>(item->position);
   ItemDescription description;

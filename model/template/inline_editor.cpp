@@ -25,8 +25,6 @@ constexpr std::string_view kImportFilter =
     "Item Files ( KWZ, KWX, KWI, XML )|*.kwz;*.kwx;*.kwi;*.xml|Kitwright Zip ( KWZ )|*.kwz|"
     "Kitwright Export ( KWX )|*.kwx|Kitwright Item ( KWI )|*.kwi|Item XML ( XML )|*.xml";
 constexpr std::string_view kExportExtension = ".kwz";
-constexpr std::string_view kRoGMark = "RoG";
-constexpr std::string_view kRoGSuffix = " (RoG)";
 // An item file is a few hundred bytes; an XML item text a few kilobytes.
 constexpr std::size_t kLargestImportFile = std::size_t{16} << 20;
 
@@ -88,9 +86,7 @@ std::optional<ItemImportKind> ItemImportKindOf(const std::filesystem::path& path
 
 InlineItem MarkedManualItem(const VaultItem& item) {
   InlineItem made;
-  const std::string_view name = item.Name.View();
-  made.Name =
-      name.find(kRoGMark) != std::string_view::npos ? std::string(name) : std::string(name) + std::string(kRoGSuffix);
+  made.Name = RoGMarkedName(item.Name.View());
   CopyBonusesAndProcs(item, made);
   return made;
 }
@@ -178,7 +174,7 @@ void InlineEditor::SwitchSlot(int equipmentSlot) {
       configuration ? ParseSlotRef(configuration->Slots[static_cast<std::size_t>(equipmentSlot)]) : std::nullopt;
   if (ref && ref->letter == static_cast<char>(ItemList::Inline)) {
     if (ref->position + 1 < EntryCount()) {
-      SelectEntry(ref->position + 1, EditorOrigin::Program);
+      SelectEntry(ref->position + 1, SelectionOrigin::Program);
     } else {
       changed |= Store(kEmptySlotRef);  // the item it named is gone
     }
@@ -187,8 +183,8 @@ void InlineEditor::SwitchSlot(int equipmentSlot) {
   if (changed) workflow_.Recalculate();
 }
 
-void InlineEditor::SelectEntry(int entry, EditorOrigin origin) {
-  if (origin == EditorOrigin::User) hold_ = false;
+void InlineEditor::SelectEntry(int entry, SelectionOrigin origin) {
+  if (origin == SelectionOrigin::User) hold_ = false;
   if (entry < 1 || entry >= EntryCount()) {
     ShowEmptySlot(/*store=*/!hold_);
     return;
@@ -318,7 +314,7 @@ void InlineEditor::CreateNew() {
   if (!OnSlot()) return;
   hold_ = false;
   Items().push_back(InlineItem{});
-  SelectEntry(EntryCount() - 1, EditorOrigin::Program);
+  SelectEntry(EntryCount() - 1, SelectionOrigin::Program);
   ClearStatsAndProcs();
 }
 
@@ -337,7 +333,7 @@ void InlineEditor::DeleteItem() {
   // Switching to the slot itself stores the deleted item's reference, which
   // now names the item after it, and shows the shorter list.
   SwitchSlot(equipmentSlot);
-  SelectEntry(std::min(entry, EntryCount() - 1), EditorOrigin::Program);
+  SelectEntry(std::min(entry, EntryCount() - 1), SelectionOrigin::Program);
   workflow_.Recalculate();
 }
 
@@ -429,9 +425,10 @@ std::optional<InlineItem> InlineEditor::ReadImportFile(const std::filesystem::pa
 
 // A new manual item holding the given one, selected as the fields show it.
 void InlineEditor::AddItem(const InlineItem& item) {
+  if (!OnSlot()) return;
   CreateNew();
   ItemOfEntry(selected_) = item;
-  SelectEntry(selected_, EditorOrigin::Program);
+  SelectEntry(selected_, SelectionOrigin::Program);
 }
 
 void InlineEditor::CopyFromVaultItem(const VaultItem& item) {

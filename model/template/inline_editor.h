@@ -29,7 +29,6 @@ class MessageBox;
 }  // namespace platform
 
 inline constexpr std::string_view kCustomItemName = "Custom Item";
-inline constexpr std::string_view kEmptySlotEntry = "Empty Slot";
 inline constexpr std::size_t kTypedItemNameLength = 50;
 inline constexpr int kBonusAmountBound = 200;
 inline constexpr int kProcAmountBound = 5000;
@@ -80,10 +79,6 @@ std::optional<ItemImportKind> ItemImportKindOf(const std::filesystem::path& path
 // " (RoG)" unless it holds "RoG" already, cut to 200 characters.
 InlineItem MarkedManualItem(const VaultItem& item);
 
-// Who selected an entry of the manual item list: a selection the program
-// makes while the hold flag is on does not store "Empty Slot".
-enum class EditorOrigin { User, Program };
-
 struct InlineEditorServices {
   platform::MessageBox& messages;
   platform::FileDialogs& files;
@@ -113,7 +108,7 @@ class InlineEditor {
   int SelectedEntry() const { return selected_; }  // -1 for none
   // A manual item (entry 1 or later) is equipped, copied into the editing
   // buffer and shown; "Empty Slot" stores "e0" unless the hold flag is on.
-  void SelectEntry(int entry, EditorOrigin origin);
+  void SelectEntry(int entry, SelectionOrigin origin);
 
   // ---- the fields; each change is written back into the selected item
   const InlineItemFields& Fields() const { return fields_; }

@@ -10,6 +10,8 @@
 namespace davoruzivi {
 
 inline constexpr std::string_view kEmptySlotRef = "e0";
+// How the item windows' lists name the entry "e0".
+inline constexpr std::string_view kEmptySlotEntry = "Empty Slot";
 
 enum class ItemList : char { Vault = 'v', Inline = 'i', Crafted = 'c' };
 

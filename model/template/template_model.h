@@ -59,6 +59,10 @@ int ListLength(const ItemSlot& lists, ItemList list);
 // number, another letter, a position past its list, or a slot outside 0..18.
 std::optional<ResolvedItem> Resolve(const Template& model, const Configuration& configuration, int equipmentSlot);
 
+// Who selected an entry of an item window's list: the user's click or key, or
+// the program while it rebuilds the list (such a selection stores less).
+enum class SelectionOrigin { User, Program };
+
 // Stores the reference in the current configuration's current slot; true when
 // that changed what the slot held. Nothing happens without a current
 // configuration or with a current slot outside 0..18.

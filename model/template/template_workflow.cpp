@@ -446,4 +446,8 @@ void TemplateWorkflow::ChangeServer(int serverIndex) {
   if (ClassAndServerEditable()) model_.ServerIndex = serverIndex;
 }
 
+DescriptionContext TemplateWorkflow::ItemDescriptionContext() const {
+  return {vault_.Vocabularies(), applied_.Info.ArmorAbsorption, applied_.Realm};
+}
+
 }  // namespace davoruzivi

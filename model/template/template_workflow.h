@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "describe/item_description.h"
 #include "settings/recent_templates.h"
 #include "settings/settings.h"
 #include "template/classes.h"
@@ -108,6 +109,9 @@ class TemplateWorkflow {
   // At start-up the caption reads "( No Template ) - [ No Configuration ]".
   void ShowStartupCaption() { startupCaption_ = true; }
   const AppliedClass& Class() const { return applied_; }
+  // What item descriptions read of the template: the vault's vocabularies and
+  // the class's armour and realm.
+  DescriptionContext ItemDescriptionContext() const;
   const std::string& ShownRace() const { return shownRace_; }
   bool ClassAndServerEditable() const { return model_.Configurations.empty(); }
   bool ChampionLevelEditable() const;

@@ -11,7 +11,6 @@ namespace davoruzivi {
 namespace {
 
 constexpr int kGrabberDefaultSort = static_cast<int>(VaultSortOrder::BonusLevel);  // "Bonus Level (Default)"
-constexpr int kUnfilteredRealm = 3;                                                // "Universal (Unfiltered)"
 
 }  // namespace
 
@@ -101,8 +100,7 @@ void VaultGrabber::Select(int entry) {
     memo_.assign(lines.begin(), lines.end());
     return;
   }
-  const AppliedClass& applied = workflow_.Class();
-  const DescriptionContext context{vault_.Vocabularies(), applied.Info.ArmorAbsorption, applied.Realm};
+  const DescriptionContext context = workflow_.ItemDescriptionContext();
   const auto item = vault_.Find(static_cast<long long>(positions_[static_cast<std::size_t>(selected_)]));
   if (item) memo_ = DescribeVaultItem(*item, DescriptionForm::List, context).lines;
 }
@@ -119,7 +117,6 @@ bool VaultGrabber::CopyStatsTo(InlineEditor& editor) const {
 
 void VaultGrabber::ClearFilters(int defaultSort) {
   ClearItemFilters(filters_, defaultSort);
-  filters_.slot = 0;
   pending_ = true;
 }
 

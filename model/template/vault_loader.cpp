@@ -16,11 +16,8 @@
 namespace davoruzivi {
 namespace {
 
-constexpr std::string_view kEmptySlotName = "Empty Slot";
 constexpr std::string_view kBountyPointReward = "Bounty Point Reward";
-constexpr int kUniversalRealmFilter = 3;  // "Universal (Unfiltered)"
 constexpr std::uint8_t kMythirianProcKind = 6;
-constexpr std::uint8_t kVaultPreview = 1;  // SlotPreview::Kind of a master vault item
 constexpr std::size_t kDatabaseCutLength = 50;
 
 constexpr CommonTask kCommonTasks[] = {
@@ -34,7 +31,7 @@ constexpr CommonTask kCommonTasks[] = {
 };
 
 const std::vector<std::string>& EmptySlotLines() {
-  static const std::vector<std::string> lines{std::string(kEmptySlotName), "",
+  static const std::vector<std::string> lines{std::string(kEmptySlotEntry), "",
                                               "When this is selected, nothing is equipped in this slot"};
   return lines;
 }
@@ -98,7 +95,7 @@ void VaultLoader::StartPreview(std::size_t position) {
   if (!OnSlot()) return;
   SlotPreview& preview = Model().Equip.Previews[static_cast<std::size_t>(CurrentSlot())];
   preview.Active = 1;
-  preview.Kind = kVaultPreview;
+  preview.Kind = kVaultItemPreview;
   preview.VaultIndex = static_cast<std::int32_t>(position);
 }
 
@@ -109,7 +106,7 @@ void VaultLoader::ShowInfo(std::vector<std::string> lines) {
 
 std::vector<std::string> VaultLoader::DescriptionOf(std::size_t position) const {
   const auto item = vault_.Find(static_cast<long long>(position));
-  const DescriptionContext context = ContextForClass(vault_.Vocabularies(), Model().ClassIndex);
+  const DescriptionContext context = workflow_.ItemDescriptionContext();
   return DescribeVaultItem(item ? *item : ResetVaultItem(), DescriptionForm::List, context).lines;
 }
 
@@ -141,7 +138,7 @@ void VaultLoader::SwitchSlot(int equipmentSlot) {
   Model().CurrentSlot = equipmentSlot;
   RebuildEquipped();
   commands_.removeAll = OnSlot() && !Lists().VaultIds.empty();
-  SelectEquipped(EntryEquippedNow(), LoaderOrigin::Program);
+  SelectEquipped(EntryEquippedNow(), SelectionOrigin::Program);
   if (filters_.sort < 0) filters_.sort = settings_.Sorting;
   Search();
   // The totals no longer count the item that was previewed.
@@ -149,7 +146,7 @@ void VaultLoader::SwitchSlot(int equipmentSlot) {
 }
 
 void VaultLoader::RebuildEquipped() {
-  equipped_.assign(1, EquippedEntry{std::string(kEmptySlotName), 0, std::string(kEmptySlotRef)});
+  equipped_.assign(1, EquippedEntry{std::string(kEmptySlotEntry), 0, std::string(kEmptySlotRef)});
   equippedSelection_ = -1;
   ++listsRevision_;
   if (!OnSlot()) return;
@@ -203,9 +200,9 @@ void VaultLoader::FillQuery() {
 
 int VaultLoader::RealmFilter() const {
   const Template& model = Model();
-  if (CrossRealmServer(model.ServerIndex) && CurrentSlot() != slot::Head) return kUniversalRealmFilter;
+  if (CrossRealmServer(model.ServerIndex) && CurrentSlot() != slot::Head) return kUnfilteredRealm;
   const int realm = CharacterRealm(model.ClassIndex);
-  return realm == realm::NoRealm ? kUniversalRealmFilter : realm;
+  return realm == realm::NoRealm ? kUnfilteredRealm : realm;
 }
 
 // The found items that are not candidates of the kind already.
@@ -231,10 +228,10 @@ void VaultLoader::ClearFilters() {
 
 // ------------------------------------------------------------------ selections
 
-void VaultLoader::SelectEquipped(int entry, LoaderOrigin origin) {
+void VaultLoader::SelectEquipped(int entry, SelectionOrigin origin) {
   if (entry < 0 || entry >= static_cast<int>(equipped_.size())) return;
   EndPreview();
-  hold_ = origin == LoaderOrigin::Program;
+  hold_ = origin == SelectionOrigin::Program;
   commands_.add = commands_.remove = commands_.manualEdit = false;
   equippedSelection_ = entry;
   const EquippedEntry& chosen = equipped_[static_cast<std::size_t>(entry)];
@@ -247,12 +244,12 @@ void VaultLoader::SelectEquipped(int entry, LoaderOrigin origin) {
     commands_.webSearch = false;
     ShowInfo(EmptySlotLines());
   }
-  if (origin == LoaderOrigin::User) workflow_.Recalculate(TemplateWorkflow::ChangeIf(changed));
+  if (origin == SelectionOrigin::User) workflow_.Recalculate(TemplateWorkflow::ChangeIf(changed));
 }
 
 // The equipped list shows "Empty Slot" while an item is previewed; that
 // selection is the program's, so neither a slot switch nor "&Done" stores it.
-void VaultLoader::SelectAvailable(int row, LoaderOrigin origin) {
+void VaultLoader::SelectAvailable(int row, SelectionOrigin origin) {
   if (row < 0 || row >= AvailableRowCount()) return;
   availableSelection_ = row;
   equippedSelection_ = 0;
@@ -264,13 +261,13 @@ void VaultLoader::SelectAvailable(int row, LoaderOrigin origin) {
     commands_.add = true;
     ShowInfo(DescriptionOf(*position));
     const auto item = vault_.Find(static_cast<long long>(*position));
-    commands_.manualEdit = !item || item->ProcKinds[0] != kMythirianProcKind;
+    commands_.manualEdit = item && item->ProcKinds[0] != kMythirianProcKind;
   } else {
     EndPreview();  // "No items found" previews nothing
     commands_.add = false;
     ShowInfo(TextsOf(NoItemsFoundLines()));
   }
-  if (origin == LoaderOrigin::User) workflow_.Recalculate(TemplateWorkflow::Change::None);
+  if (origin == SelectionOrigin::User) workflow_.Recalculate(TemplateWorkflow::Change::None);
 }
 
 const EquippedEntry* VaultLoader::SelectedEquipped() const {
@@ -304,8 +301,8 @@ void VaultLoader::Add() {
   const int row = availableSelection_;
   AppendCandidate(*position);
   SwitchSlot(CurrentSlot());
-  SelectAvailable(std::min(row, AvailableRowCount() - 1), LoaderOrigin::Program);
-  SelectEquipped(static_cast<int>(equipped_.size()) - 1, LoaderOrigin::User);
+  SelectAvailable(std::min(row, AvailableRowCount() - 1), SelectionOrigin::Program);
+  SelectEquipped(static_cast<int>(equipped_.size()) - 1, SelectionOrigin::User);
 }
 
 // The equipped entry shown before stays; one the program chose (a preview's
@@ -316,8 +313,8 @@ void VaultLoader::AddAll() {
   for (const std::size_t position : available_) AppendCandidate(position);
   SwitchSlot(CurrentSlot());
   const int equippedEntry = usersEntry >= 0 ? usersEntry : equippedSelection_;
-  SelectAvailable(0, LoaderOrigin::Program);
-  SelectEquipped(equippedEntry, LoaderOrigin::Program);
+  SelectAvailable(0, SelectionOrigin::Program);
+  SelectEquipped(equippedEntry, SelectionOrigin::Program);
   if (!bulk_) workflow_.Recalculate();
 }
 
@@ -346,7 +343,7 @@ void VaultLoader::RemoveAll() {
   SwitchSlot(CurrentSlot());
   const auto found = std::find_if(equipped_.begin() + 1, equipped_.end(),
                                   [&](const EquippedEntry& e) { return kept && e.position == *kept; });
-  SelectEquipped(found == equipped_.end() ? 0 : static_cast<int>(found - equipped_.begin()), LoaderOrigin::User);
+  SelectEquipped(found == equipped_.end() ? 0 : static_cast<int>(found - equipped_.begin()), SelectionOrigin::User);
 }
 
 // ------------------------------------------------------------------ common tasks

@@ -31,9 +31,6 @@ class MessageBox;
 inline constexpr std::string_view kDownloadLatestVaultMessage =
     "You must download the latest vault file for this option.";
 
-// Who selected an entry of a loader list: the user's click or key, or the
-// program while it rebuilds the lists.
-enum class LoaderOrigin { User, Program };
 
 // An entry of the equipped list: "Empty Slot" ("e0"), then each vault
 // candidate of the kind with its position and its reference "v" + n.
@@ -101,9 +98,9 @@ class VaultLoader {
   void ClearFilters();
 
   // ---- the two lists
-  void SelectEquipped(int entry, LoaderOrigin origin);
+  void SelectEquipped(int entry, SelectionOrigin origin);
   // Previews the item in the stat panels, and describes it.
-  void SelectAvailable(int row, LoaderOrigin origin);
+  void SelectAvailable(int row, SelectionOrigin origin);
 
   // ---- commands
   // "Add": the selected available item becomes a candidate of the kind and is equipped.

@@ -63,7 +63,7 @@ TEST_F(InlineEditorTest, SelectingEquipsAndFillsTheFieldsWhileEmptySlotStoresOnl
   EXPECT_EQ(editor_.SelectedEntry(), 0);
   EXPECT_FALSE(editor_.ItemSelected());
 
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   EXPECT_EQ(SlotRef(slot::Chest), "i0");
   EXPECT_EQ(editor_.Fields().name, "Vest");
   EXPECT_EQ(editor_.Fields().rows[0], (BonusRowFields{Category("0. Attributes"), 1, "15"}));
@@ -71,7 +71,7 @@ TEST_F(InlineEditorTest, SelectingEquipsAndFillsTheFieldsWhileEmptySlotStoresOnl
   EXPECT_FALSE(editor_.Loading());
   EXPECT_GT(recalculated_, 0);
 
-  editor_.SelectEntry(0, EditorOrigin::User);
+  editor_.SelectEntry(0, SelectionOrigin::User);
   EXPECT_EQ(SlotRef(slot::Chest), "e0");
   EXPECT_EQ(editor_.Fields(), InlineItemFields{});
   EXPECT_FALSE(editor_.CanDelete());
@@ -82,7 +82,7 @@ TEST_F(InlineEditorTest, SwitchingSlotsStoresOnlyWhatTheUserChose) {
   model_.ListsOf(SlotKindOf(slot::Neck)).VaultIds = {0};
   SlotRef(slot::Neck) = "v0";
   OpenOn(slot::Head, Items(slot::Head));
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   editor_.SwitchSlot(slot::Neck);
   EXPECT_EQ(SlotRef(slot::Head), "i0");
   EXPECT_EQ(SlotRef(slot::Neck), "v0") << "the vault item stays equipped";
@@ -91,7 +91,7 @@ TEST_F(InlineEditorTest, SwitchingSlotsStoresOnlyWhatTheUserChose) {
 
   editor_.SwitchSlot(slot::Head);
   EXPECT_EQ(editor_.SelectedEntry(), 1) << "the equipped manual item is shown";
-  editor_.SelectEntry(0, EditorOrigin::User);
+  editor_.SelectEntry(0, SelectionOrigin::User);
   SlotRef(slot::Head) = "i0";  // as if the user's "Empty Slot" had not been stored yet
   editor_.SwitchSlot(slot::Neck);
   EXPECT_EQ(SlotRef(slot::Head), "e0") << "the slot left keeps the user's choice";
@@ -147,7 +147,7 @@ TEST_F(InlineEditorTest, NothingIsWrittenWhileClosedOrWithoutAManualItem) {
   OpenOn(slot::Arms, {ManualItem("Sleeves", 1, 5)});
   editor_.ChangeAmount(0, "9");
   EXPECT_EQ(Items(slot::Arms)[0].StatValues[0], 5) << "\"Empty Slot\" is selected";
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   editor_.Done();
   EXPECT_TRUE(editor_.Closed());
   editor_.ChangeAmount(0, "9");
@@ -168,7 +168,7 @@ TEST_F(InlineEditorTest, CreateNewEquipsAnEmptyCustomItem) {
 
 TEST_F(InlineEditorTest, DeleteIsOffWhileAnotherConfigurationUsesTheItem) {
   OpenOn(kRing1, {ManualItem("Band")});
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   EXPECT_TRUE(editor_.CanDelete());
   workflow_.CopyConfiguration();  // the copy wears the ring too
   editor_.SwitchSlot(kRing1);
@@ -183,14 +183,14 @@ TEST_F(InlineEditorTest, DeletingEquipsTheItemThatTakesThePlaceOrTheNewLastOne) 
   SlotRef(slot::Legs, 1) = "i2";
   workflow_.SelectConfiguration(0);
   editor_.SwitchSlot(slot::Legs);
-  editor_.SelectEntry(2, EditorOrigin::User);
+  editor_.SelectEntry(2, SelectionOrigin::User);
   editor_.DeleteItem();
   EXPECT_EQ(editor_.ListEntries(), (std::vector<std::string>{"Empty Slot", "A", "C"}));
   EXPECT_EQ(SlotRef(slot::Legs), "i1");
   EXPECT_EQ(editor_.Fields().name, "C");
   EXPECT_EQ(SlotRef(slot::Legs, 1), "i1") << "the other configuration's reference follows its item";
 
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   editor_.DeleteItem();  // "A", worn only here
   EXPECT_EQ(SlotRef(slot::Legs), "i0");
   EXPECT_EQ(editor_.Fields().name, "C");
@@ -198,7 +198,7 @@ TEST_F(InlineEditorTest, DeletingEquipsTheItemThatTakesThePlaceOrTheNewLastOne) 
 
 TEST_F(InlineEditorTest, DeletingTheOnlyItemLeavesEmptySlot) {
   OpenOn(slot::Feet, {ManualItem("Boots")});
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   editor_.DeleteItem();
   EXPECT_TRUE(Items(slot::Feet).empty());
   EXPECT_EQ(editor_.SelectedEntry(), 0);
@@ -207,7 +207,7 @@ TEST_F(InlineEditorTest, DeletingTheOnlyItemLeavesEmptySlot) {
 
 TEST_F(InlineEditorTest, ExportWritesTheImageUnderASafeNameWithItsExtension) {
   OpenOn(slot::Chest, {ManualItem("Robe of a Mage/Elf: v1.2", 3, 12)});
-  editor_.SelectEntry(1, EditorOrigin::User);
+  editor_.SelectEntry(1, SelectionOrigin::User);
   files_.choices.push_back(folder_ / "robe");
   ASSERT_TRUE(editor_.Export());
   const platform::FileDialogRequest& asked = files_.saved.back();

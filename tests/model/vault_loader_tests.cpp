@@ -128,7 +128,7 @@ TEST_F(VaultLoaderTest, CrossRealmServersListEveryRealmExceptForTheHead) {
 
 TEST_F(VaultLoaderTest, AddingEquipsTheItemAndMovesItToTheCandidates) {
   loader_.Open();
-  loader_.SelectAvailable(1, LoaderOrigin::User);
+  loader_.SelectAvailable(1, SelectionOrigin::User);
   const SlotPreview& preview = model_.Equip.Previews[slot::Chest];
   EXPECT_TRUE(preview.Active);
   EXPECT_EQ(preview.VaultIndex, 2);
@@ -169,8 +169,8 @@ TEST_F(VaultLoaderTest, AddAllKeepsTheEquippedItemEvenAfterAPreview) {
   // The user equips, then previews: "Add All" still keeps what is equipped.
   ChestIds() = {3};
   loader_.SwitchSlot(slot::Chest);
-  loader_.SelectEquipped(1, LoaderOrigin::User);
-  loader_.SelectAvailable(0, LoaderOrigin::User);
+  loader_.SelectEquipped(1, SelectionOrigin::User);
+  loader_.SelectAvailable(0, SelectionOrigin::User);
   ASSERT_EQ(loader_.EquippedSelection(), 0);
   loader_.AddAll();
   EXPECT_EQ(Chest(), "v0");
@@ -183,15 +183,15 @@ TEST_F(VaultLoaderTest, AddAllKeepsTheEquippedItemEvenAfterAPreview) {
 TEST_F(VaultLoaderTest, OnlySelectionsTheUserMadeAreStored) {
   ChestIds() = {1, 2};
   loader_.Open();
-  loader_.SelectEquipped(2, LoaderOrigin::User);
+  loader_.SelectEquipped(2, SelectionOrigin::User);
   EXPECT_EQ(Chest(), "v1") << "the user's selection is stored at once";
   EXPECT_FALSE(loader_.Hold());
-  loader_.SelectAvailable(0, LoaderOrigin::User);
+  loader_.SelectAvailable(0, SelectionOrigin::User);
   loader_.SwitchSlot(slot::Head);
   EXPECT_EQ(Chest(), "v1");
   loader_.SwitchSlot(slot::Chest);
   EXPECT_EQ(loader_.EquippedSelection(), 2);
-  loader_.SelectAvailable(0, LoaderOrigin::User);
+  loader_.SelectAvailable(0, SelectionOrigin::User);
   loader_.Done();
   EXPECT_EQ(Chest(), "v1");
   EXPECT_FALSE(model_.Equip.Previews[slot::Chest].Active);
@@ -206,7 +206,7 @@ TEST_F(VaultLoaderTest, OnlySelectionsTheUserMadeAreStored) {
 
   // "Empty Slot" chosen by the user empties the slot.
   loader_.SwitchSlot(slot::Chest);
-  loader_.SelectEquipped(0, LoaderOrigin::User);
+  loader_.SelectEquipped(0, SelectionOrigin::User);
   EXPECT_EQ(Chest(), "e0");
 }
 
@@ -215,7 +215,7 @@ TEST_F(VaultLoaderTest, RemovingMovesLaterReferencesUpInEveryConfiguration) {
   ChestIds() = {1, 2, 3};
   Chest(1) = "v2";
   loader_.Open();
-  loader_.SelectEquipped(2, LoaderOrigin::User);
+  loader_.SelectEquipped(2, SelectionOrigin::User);
   ASSERT_EQ(Chest(), "v1");
   ASSERT_TRUE(loader_.Commands().remove);
   loader_.Remove();
@@ -226,7 +226,7 @@ TEST_F(VaultLoaderTest, RemovingMovesLaterReferencesUpInEveryConfiguration) {
   EXPECT_EQ(loader_.Available(), (Positions{2, 7})) << "the removed item is available again";
 
   // An item another configuration uses cannot be removed.
-  loader_.SelectEquipped(2, LoaderOrigin::User);
+  loader_.SelectEquipped(2, SelectionOrigin::User);
   EXPECT_FALSE(loader_.Commands().remove);
   loader_.Remove();
   EXPECT_EQ(ChestIds().size(), 2u);
@@ -238,7 +238,7 @@ TEST_F(VaultLoaderTest, RemoveAllKeepsTheItemsInUse) {
   Chest(1) = "v2";
   Chest() = "v3";
   loader_.Open();
-  loader_.SelectAvailable(0, LoaderOrigin::User);  // a preview does not make the slot "Empty Slot"
+  loader_.SelectAvailable(0, SelectionOrigin::User);  // a preview does not make the slot "Empty Slot"
   loader_.RemoveAll();
   EXPECT_EQ(ChestIds(), (std::vector<std::int32_t>{3, 7}));
   EXPECT_EQ(Chest(1), "v0");
@@ -255,7 +255,7 @@ TEST_F(VaultLoaderTest, NothingFoundShowsTheMarkerAndItsCauses) {
   EXPECT_EQ(loader_.AvailableRowCount(), 1);
   EXPECT_EQ(loader_.AvailableCaption(), "Available Item &List : ( 1 ) ");
   EXPECT_FALSE(loader_.Commands().addAll);
-  loader_.SelectAvailable(0, LoaderOrigin::User);
+  loader_.SelectAvailable(0, SelectionOrigin::User);
   EXPECT_FALSE(loader_.Commands().add);
   EXPECT_FALSE(model_.Equip.Previews[slot::Chest].Active);
   EXPECT_EQ(loader_.InfoLines().front(), NoItemsFoundLines().front());
@@ -272,12 +272,12 @@ TEST_F(VaultLoaderTest, AMythirianCannotBeEditedByHand) {
   loader_.Open();
   loader_.SwitchSlot(slot::Mythirians);
   ASSERT_EQ(loader_.Available(), Positions{10});
-  loader_.SelectAvailable(0, LoaderOrigin::User);
+  loader_.SelectAvailable(0, SelectionOrigin::User);
   EXPECT_TRUE(loader_.Commands().add);
   EXPECT_FALSE(loader_.Commands().manualEdit);
   EXPECT_EQ(loader_.ManualEditPosition(), std::nullopt);
   loader_.SwitchSlot(slot::Chest);
-  loader_.SelectAvailable(2, LoaderOrigin::User);
+  loader_.SelectAvailable(2, SelectionOrigin::User);
   EXPECT_EQ(loader_.ManualEditPosition(), 3u);
 }
 

@@ -7,6 +7,7 @@
 // bar, and answers manualEditRequested() by docking the inline editor and
 // handing it the vault item (GrabVaultItem).
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace davoruzivi::ui {
@@ -24,6 +25,16 @@ class DockedEditor : public QWidget {
   // its vault grabber and starts a manual item from the vault item at the
   // position when the search lists it. Other windows ignore it.
   virtual void GrabVaultItem(int vaultPosition) { (void)vaultPosition; }
+
+ protected:
+  // A push button that runs one of the window's commands.
+  template <typename Window>
+  QPushButton* CommandButton(const char* caption, const char* objectName, void (Window::*command)()) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    connect(button, &QPushButton::clicked, static_cast<Window*>(this), command);
+    return button;
+  }
 
  signals:
   void finished();

@@ -1,6 +1,5 @@
 #include "InlineEdit/inline_editor_window.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -76,15 +75,6 @@ class TypedNameValidator final : public QValidator {
 
  private:
   std::function<qsizetype()> shownLength_;
-};
-
-// The busy cursor, for as long as a search runs.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 }  // namespace
@@ -239,22 +229,14 @@ QGroupBox* InlineEditorWindow::BuildProcs() {
   return procGroup_;
 }
 
-QPushButton* InlineEditorWindow::AddButton(const char* caption, const char* objectName,
-                                           void (InlineEditorWindow::*command)()) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(objectName);
-  connect(button, &QPushButton::clicked, this, command);
-  return button;
-}
-
 QWidget* InlineEditorWindow::BuildManualButtons() {
   auto* buttons = new QWidget;
-  newButton_ = AddButton("Create &New", "btnNew", &InlineEditorWindow::CreateNew);
-  deleteButton_ = AddButton("Delete Item", "btnDel", &InlineEditorWindow::DeleteItem);
-  clearButton_ = AddButton("&Clear Stats and Procs", "btnRoG", &InlineEditorWindow::ClearStatsAndProcs);
-  exportButton_ = AddButton("E&xport item", "btnExport", &InlineEditorWindow::ExportItem);
-  clipboardButton_ = AddButton("Copy to Clipboard", "btnClipboard", &InlineEditorWindow::CopyToClipboard);
-  QPushButton* import = AddButton("Import Item", "btnImportKWX", &InlineEditorWindow::ImportItem);
+  newButton_ = CommandButton("Create &New", "btnNew", &InlineEditorWindow::CreateNew);
+  deleteButton_ = CommandButton("Delete Item", "btnDel", &InlineEditorWindow::DeleteItem);
+  clearButton_ = CommandButton("&Clear Stats and Procs", "btnRoG", &InlineEditorWindow::ClearStatsAndProcs);
+  exportButton_ = CommandButton("E&xport item", "btnExport", &InlineEditorWindow::ExportItem);
+  clipboardButton_ = CommandButton("Copy to Clipboard", "btnClipboard", &InlineEditorWindow::CopyToClipboard);
+  QPushButton* import = CommandButton("Import Item", "btnImportKWX", &InlineEditorWindow::ImportItem);
   auto* grid = new QGridLayout(buttons);
   grid->setContentsMargins(0, 0, 0, 0);
   // Two columns, so every caption shows whole beside a narrow list.
@@ -295,7 +277,7 @@ QWidget* InlineEditorWindow::BuildGrabberPage() {
   memo_->setObjectName("ItemMemo");
   memo_->setReadOnly(true);
   SetHint(memo_, "Item Stats appear here");
-  copyStats_ = AddButton("Copy Stats to Editor", "btnCopyStats", &InlineEditorWindow::CopyStats);
+  copyStats_ = CommandButton("Copy Stats to Editor", "btnCopyStats", &InlineEditorWindow::CopyStats);
   SetHint(copyStats_, "Creates a new item based on the stats of the selected items");
 
   auto* right = new QVBoxLayout;
@@ -355,7 +337,7 @@ void InlineEditorWindow::SwitchSlot(int equipmentSlot) {
 }
 
 void InlineEditorWindow::SelectEntry(int entry) {
-  Edit([&] { editor_.SelectEntry(entry, EditorOrigin::User); });
+  Edit([&] { editor_.SelectEntry(entry, SelectionOrigin::User); });
 }
 
 // A name emptied becomes "Custom Item" at once.
@@ -421,13 +403,7 @@ void InlineEditorWindow::SearchFromButton() {
 }
 
 void InlineEditorWindow::RunSearch(const std::function<void()>& search) {
-  auto* button = filters_->findChild<QPushButton*>("iSearch");
-  button->setEnabled(false);
-  {
-    const BusyCursor busy;
-    resultModel_->Change(search);
-  }
-  button->setEnabled(true);
+  filters_->RunSearch([this, &search] { resultModel_->Change(search); });
   RefreshGrabber();
 }
 

@@ -73,7 +73,6 @@ class InlineEditorWindow final : public DockedEditor {
   QGroupBox* BuildProcs();
   QWidget* BuildManualButtons();
   QWidget* BuildGrabberPage();
-  QPushButton* AddButton(const char* caption, const char* objectName, void (InlineEditorWindow::*command)());
 
   // ---- the editor's operations
   void Open();

@@ -1,5 +1,6 @@
 #include "VaultLoad/item_filters_widget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -61,12 +62,12 @@ QAbstractSpinBox::StepEnabled StatAmountField::stepEnabled() const {
 }
 
 // Every edit is taken and corrected on the spot, so the field never holds
-// anything but a number within its bound.
+// anything but a number within its bound. A corrected text keeps the caret
+// after its first digit when it stood there, and otherwise puts it at the end.
 QValidator::State StatAmountField::validate(QString& input, int& position) const {
   const QString corrected = platform::ToQString(CorrectedAmountText(platform::ToModelText(input), bound_));
   if (corrected != input) {
-    position = std::clamp(position - static_cast<int>(input.size() - corrected.size()), 0,
-                          static_cast<int>(corrected.size()));
+    position = position == 1 ? std::min(1, static_cast<int>(corrected.size())) : static_cast<int>(corrected.size());
     input = corrected;
   }
   return QValidator::Acceptable;
@@ -187,6 +188,14 @@ QWidget* ItemFiltersWidget::BuildButtons() {
   row->addWidget(search_);
   row->addWidget(clear);
   return buttons;
+}
+
+void ItemFiltersWidget::RunSearch(const std::function<void()>& search) {
+  search_->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  search();
+  QApplication::restoreOverrideCursor();
+  search_->setEnabled(true);
 }
 
 // The loader keeps the bounds in order by moving the other one; the grabber

@@ -60,6 +60,8 @@ class ItemFiltersWidget final : public QWidget {
 
   // Shows the ItemFilters' current values (after a clear, etc.).
   void Refresh();
+  // Runs a search with the "Search" button off and the mouse cursor busy.
+  void RunSearch(const std::function<void()>& search);
 
  signals:
   void searchRequested();  // "Search" (iSearch)

@@ -47,8 +47,6 @@ void ShowCurrentRow(QListView& view, int row) {
 
 }  // namespace
 
-// ------------------------------------------------------------------ list model
-
 // ------------------------------------------------------------------ building
 
 VaultLoaderWindow::VaultLoaderWindow(Planner& planner, InfoPanelWidget& info, QWidget* parent)
@@ -130,16 +128,16 @@ QGroupBox* VaultLoaderWindow::BuildList(List list) {
 
   auto* commands = new QHBoxLayout;
   if (availableList) {
-    add_ = AddButton("Add", "ItemAdd", &VaultLoaderWindow::Add);
-    addAll_ = AddButton("Add All", "ItemAddAll", &VaultLoaderWindow::AddAll);
+    add_ = CommandButton("Add", "ItemAdd", &VaultLoaderWindow::Add);
+    addAll_ = CommandButton("Add All", "ItemAddAll", &VaultLoaderWindow::AddAll);
     commands->addWidget(add_);
     commands->addWidget(addAll_);
     available_ = view;
     availableNames_ = names;
     availableGroup_ = group;
   } else {
-    remove_ = AddButton("Remove", "ItemRemove", &VaultLoaderWindow::Remove);
-    removeAll_ = AddButton("Remove All", "ItemRemoveAll", &VaultLoaderWindow::RemoveAll);
+    remove_ = CommandButton("Remove", "ItemRemove", &VaultLoaderWindow::Remove);
+    removeAll_ = CommandButton("Remove All", "ItemRemoveAll", &VaultLoaderWindow::RemoveAll);
     commands->addWidget(remove_);
     commands->addWidget(removeAll_);
     equipped_ = view;
@@ -152,21 +150,12 @@ QGroupBox* VaultLoaderWindow::BuildList(List list) {
   return group;
 }
 
-QPushButton* VaultLoaderWindow::AddButton(const char* caption, const char* objectName,
-                                          void (VaultLoaderWindow::*command)()) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(objectName);
-  button->setEnabled(false);
-  connect(button, &QPushButton::clicked, this, command);
-  return button;
-}
-
 QWidget* VaultLoaderWindow::BuildCommands() {
   auto* bar = new QWidget;
-  manualEdit_ = AddButton("Manual Edit", "btnEdit", &VaultLoaderWindow::ManualEdit);
-  google_ = AddButton("&Google", "btnGoogle", &VaultLoaderWindow::OpenWebSearch);
-  database_ = AddButton("Allakha&zam", "btnSearch", &VaultLoaderWindow::OpenItemDatabaseSearch);
-  QPushButton* done = AddButton("&Done", "btnReturn", &VaultLoaderWindow::Done);
+  manualEdit_ = CommandButton("Manual Edit", "btnEdit", &VaultLoaderWindow::ManualEdit);
+  google_ = CommandButton("&Google", "btnGoogle", &VaultLoaderWindow::OpenWebSearch);
+  database_ = CommandButton("Allakha&zam", "btnSearch", &VaultLoaderWindow::OpenItemDatabaseSearch);
+  QPushButton* done = CommandButton("&Done", "btnReturn", &VaultLoaderWindow::Done);
   done->setEnabled(true);
   auto* row = new QHBoxLayout(bar);
   row->addWidget(manualEdit_);
@@ -197,7 +186,7 @@ QListView* VaultLoaderWindow::View(List list) const { return list == List::Avail
 
 void VaultLoaderWindow::showEvent(QShowEvent* event) {
   DockedEditor::showEvent(event);
-  if (!event->spontaneous()) Open();
+  if (!event->spontaneous() && !docked_) Open();
 }
 
 bool VaultLoaderWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -216,6 +205,7 @@ bool VaultLoaderWindow::eventFilter(QObject* watched, QEvent* event) {
 // ------------------------------------------------------------------ commands
 
 void VaultLoaderWindow::Open() {
+  docked_ = true;
   loader_.Open();
   pages_->setCurrentWidget(loadPage_);
   filters_->Refresh();
@@ -223,6 +213,7 @@ void VaultLoaderWindow::Open() {
 }
 
 void VaultLoaderWindow::Done() {
+  docked_ = false;
   loader_.Done();
   emit finished();
 }
@@ -238,9 +229,7 @@ void VaultLoaderWindow::SwitchSlot(int equipmentSlot) {
 }
 
 void VaultLoaderWindow::Search() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  loader_.Search();
-  QApplication::restoreOverrideCursor();
+  filters_->RunSearch([this] { loader_.Search(); });
   Redraw();
 }
 
@@ -251,8 +240,8 @@ void VaultLoaderWindow::ClearFilters() {
 }
 
 void VaultLoaderWindow::Select(List list, int row) {
-  if (list == List::Available) loader_.SelectAvailable(row, LoaderOrigin::User);
-  else loader_.SelectEquipped(row, LoaderOrigin::User);
+  if (list == List::Available) loader_.SelectAvailable(row, SelectionOrigin::User);
+  else loader_.SelectEquipped(row, SelectionOrigin::User);
   Redraw();
 }
 

@@ -49,7 +49,6 @@ class VaultLoaderWindow final : public DockedEditor {
   QGroupBox* BuildList(List list);
   QWidget* BuildCommands();
   QWidget* BuildCommonTasks();
-  QPushButton* AddButton(const char* caption, const char* objectName, void (VaultLoaderWindow::*command)());
   QListView* View(List list) const;
 
   // ---- commands
@@ -80,6 +79,7 @@ class VaultLoaderWindow final : public DockedEditor {
   InfoPanelWidget& info_;
   VaultLoader loader_;
   bool showing_ = false;  // a selection the window makes itself runs nothing
+  bool docked_ = false;   // opened and not yet done: showing it again opens nothing
   int shownLists_ = -1;   // the ListsRevision the views show
   int shownInfo_ = -1;    // the InfoRevision the panel shows
   int searchesShown_ = 0; // the searches seen; a new one shows the "&Load Item" page
