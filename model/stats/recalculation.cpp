@@ -12,12 +12,12 @@ Recalculation::Recalculation(TemplateWorkflow& workflow, const MasterVault& vaul
 }
 
 void Recalculation::Run() {
-  const Configuration* current = workflow_.Model().Current();
-  if (!current) return;
+  comparison_.clear();
   const Template& model = workflow_.Model();
+  const Configuration* current = model.Current();
+  if (!current) return;
   result_ = CalcStats(model, vault_, workflow_.Class(), *current);
   panels_ = BuildStatPanels(result_, workflow_.Class(), showAllOthers_);
-  comparison_.clear();
   if (const auto slot = PreviewedSlot(model)) {
     const StatResult asItStands = CalcStats(model, vault_, workflow_.Class(), *current, Previews::Ignored);
     MarkPreviewChanges(panels_, asItStands, result_, workflow_.Class());
