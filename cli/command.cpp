@@ -45,6 +45,12 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, std::strin
   return value;
 }
 
+std::vector<std::string> TakeRepeatedOption(std::vector<std::string>& args, std::string_view name) {
+  std::vector<std::string> values;
+  while (auto value = TakeOption(args, name)) values.push_back(std::move(*value));
+  return values;
+}
+
 std::optional<int> ClassArgument(std::string_view text) {
   if (const int index = ClassIndexOf(Utf8ToCp1252(text)); index >= 0) return index;
   const auto index = NumberArgument<int>(text);

@@ -81,6 +81,8 @@ class Command {
 // Takes "NAME VALUE" out of the arguments: the value, or nothing when the
 // option is absent. An option without its value leaves an empty value.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name);
+// Every value of an option that may be given more than once, in order.
+std::vector<std::string> TakeRepeatedOption(std::vector<std::string>& args, std::string_view name);
 
 // The whole argument as a number ("." as the decimal separator whatever the
 // locale); nothing when any of it is not.

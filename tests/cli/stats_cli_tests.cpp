@@ -95,6 +95,24 @@ TEST_F(StatCommands, PreviewAddsTheChangeAgainstTheConfigurationAsItStands) {
   EXPECT_EQ(run.out, "");
 }
 
+TEST_F(StatCommands, OmnicrafterPlanOptionsCountThePlanInPlaceOfItsSlots) {
+  // The chest slot given over to the plan: its item no longer counts, the planned gems do.
+  Outcome run = Run({"stats", "--config", "0", "--omni-slots", "8", "--omni-gem", "1:7", "--omni-gem", "28:3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 301u);
+  EXPECT_EQ(lines[1], "1\t7\t75\t-68\t1");
+  EXPECT_EQ(lines[28], "28\t5\t11\t-6\t1");  // 3 planned and 2 of All Melee
+
+  run = Run({"stats", "--config", "0", "--omni-gem", "1:7"});  // no slot given over: the chest still counts
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(SplitLines(run.out)[1], "1\t17\t75\t-58\t1");
+
+  EXPECT_EQ(Run({"stats", "--omni-slots", "7"}).status, 2);
+  EXPECT_EQ(Run({"stats", "--omni-slots", "8,x"}).status, 2);
+  EXPECT_EQ(Run({"stats", "--omni-gem", "1"}).status, 2);
+}
+
 TEST_F(StatCommands, ContributorsPrintsTheTitleAndLines) {
   Outcome run = Run({"contributors", "Slash Skill", "--config", "0"});
   ASSERT_EQ(run.status, 0) << run.err;
