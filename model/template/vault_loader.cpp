@@ -177,6 +177,7 @@ void VaultLoader::Search() {
   const AppliedClass& applied = workflow_.Class();
   VaultQueryContext context;
   if (configuration) context.loaderLevel = configuration->Level;
+  searchedLevel_ = context.loaderLevel;
   context.dualWields = applied.Info.DualWields;
   context.shieldSize = applied.Info.ShieldSize;
   query_.Run(vault_, context);
@@ -219,6 +220,17 @@ void VaultLoader::ListAvailable(std::span<const std::size_t> positions) {
   ++listsRevision_;
   commands_.addAll = !available_.empty();
   commands_.add = commands_.manualEdit = false;
+}
+
+bool VaultLoader::FollowLevel() {
+  const Configuration* configuration = Current();
+  const std::optional<int> level = configuration ? std::optional<int>(configuration->Level) : std::nullopt;
+  if (level == searchedLevel_) return false;
+  ShowInfo({});
+  const bool previewEnded = EndPreview();
+  Search();
+  if (previewEnded) workflow_.Recalculate(TemplateWorkflow::Change::None);
+  return true;
 }
 
 void VaultLoader::ClearFilters() {

@@ -96,6 +96,10 @@ class VaultLoader {
   void Search();
   // "Clear Filters": the filters back to their defaults, then a search.
   void ClearFilters();
+  // After the template changed elsewhere: when the configuration's level is
+  // not the one the last search ruled bonus levels by, the preview ends and
+  // the search runs again. True when it did.
+  bool FollowLevel();
 
   // ---- the two lists
   void SelectEquipped(int entry, SelectionOrigin origin);
@@ -193,6 +197,7 @@ class VaultLoader {
   int infoRevision_ = 0;
   int listsRevision_ = 0;
   int searchCount_ = 0;
+  std::optional<int> searchedLevel_;  // the level the last search ruled bonus levels by
 };
 
 }  // namespace davoruzivi

@@ -110,6 +110,26 @@ TEST_F(VaultLoaderTest, OpeningSearchesTheSlotForTheClassAndSortsAsChosen) {
   EXPECT_EQ(loader_.Available(), (Positions{2, 3, 7, 1})) << "names compare without letter case";
 }
 
+TEST_F(VaultLoaderTest, ALevelChangedElsewhereSearchesAgainAndEndsThePreview) {
+  model_.CurrentSlot = slot::Mythirians;
+  loader_.Open();
+  EXPECT_FALSE(loader_.FollowLevel()) << "the search already ruled by this level";
+  ASSERT_EQ(loader_.Available(), Positions{10});  // a Mythirian's bonus level is 50
+  loader_.SelectAvailable(0, SelectionOrigin::User);
+  ASSERT_TRUE(model_.Equip.Previews[slot::Mythirians].Active);
+  const int searches = loader_.SearchCount();
+  recalculated_ = 0;
+
+  workflow_.ChangeLevel(40);
+  recalculated_ = 0;
+  EXPECT_TRUE(loader_.FollowLevel());
+  EXPECT_EQ(loader_.SearchCount(), searches + 1);
+  EXPECT_TRUE(loader_.NoItemsFound()) << "bonus level 50 is above level 40";
+  EXPECT_FALSE(model_.Equip.Previews[slot::Mythirians].Active);
+  EXPECT_EQ(recalculated_, 1) << "the totals no longer count the previewed item";
+  EXPECT_FALSE(loader_.FollowLevel());
+}
+
 TEST_F(VaultLoaderTest, CrossRealmServersListEveryRealmExceptForTheHead) {
   model_.ClassIndex = 20;  // a Hibernian class
   loader_.Open();

@@ -25,6 +25,9 @@ class DockedEditor : public QWidget {
   // its vault grabber and starts a manual item from the vault item at the
   // position when the search lists it. Other windows ignore it.
   virtual void GrabVaultItem(int vaultPosition) { (void)vaultPosition; }
+  // The main window calls it after every refresh while the window is docked,
+  // so that what the window shows follows changes made elsewhere (the level).
+  virtual void FollowTemplate() {}
 
  protected:
   // A push button that runs one of the window's commands.

@@ -824,6 +824,7 @@ void GearMain::RefreshAll() {
   RefreshNotes();
   RefreshPages();
   refreshing_ = false;
+  if (SubWindowOpen()) itemWindows_[*ItemWindowIndex(openEditor_)]->FollowTemplate();
 }
 
 void GearMain::RefreshFileCommands() {

@@ -212,6 +212,10 @@ void VaultLoaderWindow::Open() {
   Redraw();
 }
 
+void VaultLoaderWindow::FollowTemplate() {
+  if (docked_ && loader_.FollowLevel()) Redraw();
+}
+
 void VaultLoaderWindow::Done() {
   docked_ = false;
   loader_.Done();

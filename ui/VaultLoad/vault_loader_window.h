@@ -33,6 +33,8 @@ class VaultLoaderWindow final : public DockedEditor {
 
   // "&Done": the selection the user made is stored and the window undocks.
   void Done() override;
+  // A level changed in the main window searches again: the bonus-level rule follows it.
+  void FollowTemplate() override;
   const VaultLoader& Loader() const { return loader_; }
 
  protected:
