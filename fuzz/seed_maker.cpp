@@ -248,17 +248,6 @@ const VaultItem& FirstItem(const MasterVault& vault, bool (*kind)(const VaultIte
   return *found;
 }
 
-InlineItem InlineOf(const VaultItem& item) {
-  InlineItem inlineItem;
-  inlineItem.Name = item.Name.View();
-  inlineItem.StatIds = item.StatIds;
-  inlineItem.StatValues = item.StatValues;
-  inlineItem.ProcKinds = item.ProcKinds;
-  inlineItem.ProcEffects = item.ProcEffects;
-  inlineItem.ProcAmounts = item.ProcAmounts;
-  return inlineItem;
-}
-
 // The ".kwi" record: the name, ten stat bytes, ten amounts and two proc kinds.
 std::string OlderItemOf(const VaultItem& item) {
   std::string bytes(kOlderItemSize, '\0');
@@ -298,9 +287,9 @@ void WriteItemFileSeeds(const SeedWriter& seeds, const MasterVault& vault) {
   const VaultItem& proc = FirstItem(vault, HasProc);
   const VaultItem& many = FirstItem(vault, HasManyBonuses);
   seeds.Write("item_file", "export.kwx", Chars(ToImage(proc)));
-  seeds.Write("item_file", "legacy.kwx", Chars(InlineToLegacyItem(InlineOf(proc)).Bytes()));
+  seeds.Write("item_file", "legacy.kwx", Chars(InlineToLegacyItem(VaultToInlineItem(proc)).Bytes()));
   seeds.Write("item_file", "older.kwi", OlderItemOf(many));
-  seeds.Write("item_file", "inline.kwz", Chars(ToImage(InlineOf(many))));
+  seeds.Write("item_file", "inline.kwz", Chars(ToImage(VaultToInlineItem(many))));
   seeds.Write("item_list", "three_items.kwj", ItemListRecordOf(proc, 1001) + ItemListRecordOf(many, 1002) +
                                                    ItemListRecordOf(FirstItem(vault, IsWeapon), 1003));
 }

@@ -277,6 +277,17 @@ std::string RoGMarkedName(std::string_view name) {
   return name.find(kMark) != std::string_view::npos ? std::string(name) : std::string(name) + " (" + std::string(kMark) + ")";
 }
 
+InlineItem VaultToInlineItem(const VaultItem& item) {
+  InlineItem made;
+  made.Name = item.Name.View();
+  made.StatIds = item.StatIds;
+  made.StatValues = item.StatValues;
+  made.ProcKinds = item.ProcKinds;
+  made.ProcEffects = item.ProcEffects;
+  made.ProcAmounts = item.ProcAmounts;
+  return made;
+}
+
 InlineItem LegacyToInlineItem(const LegacyItem& legacy) {
   InlineItem item;
   item.Name = RoGMarkedName(legacy.Name().View());

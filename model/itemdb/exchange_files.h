@@ -106,6 +106,9 @@ VaultItem LegacyToVaultItem(const LegacyItem& legacy);
 // An item's name as a hand-entered item carries it: " (RoG)" is added unless
 // the name holds "RoG" already.
 std::string RoGMarkedName(std::string_view name);
+// A hand-entered item with a vault item's name (cut to 200 characters),
+// bonuses and procs.
+InlineItem VaultToInlineItem(const VaultItem& item);
 // An inline item of a legacy item, under its RoG-marked name.
 InlineItem LegacyToInlineItem(const LegacyItem& legacy);
 // The legacy record of an item entered by hand: its name, bonuses and procs

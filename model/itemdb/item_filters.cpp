@@ -171,6 +171,10 @@ void FillQuerySettings(const ItemFilters& filters, VaultQuerySettings& settings)
   settings.verifiedOnly = filters.verifiedOnly;
 }
 
+std::string AvailableListCaption(std::size_t entries) {
+  return "Available Item &List : ( " + std::to_string(entries) + " ) ";
+}
+
 VaultSortOrder SortOrderOf(const ItemFilters& filters) {
   return VaultSortOrderOf(filters.sort).value_or(VaultSortOrder::BonusLevel);
 }

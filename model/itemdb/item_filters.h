@@ -87,6 +87,9 @@ std::string CorrectedAmountText(std::string_view typed, int bound);
 // lacks); the amounts as typed; quality by its text; "Verified Only".
 void FillQuerySettings(const ItemFilters& filters, VaultQuerySettings& settings);
 
+// The caption over a list of found items: "Available Item &List : ( N ) ".
+std::string AvailableListCaption(std::size_t entries);
+
 // The sort order of a sort list entry; the bonus level order for none.
 VaultSortOrder SortOrderOf(const ItemFilters& filters);
 

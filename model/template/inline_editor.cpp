@@ -47,15 +47,6 @@ bool HasExtension(const std::filesystem::path& path, std::string_view extension)
   return EqualIgnoringCase(path.extension().string(), extension);
 }
 
-template <typename Item>
-void CopyBonusesAndProcs(const Item& from, InlineItem& to) {
-  to.StatIds = from.StatIds;
-  to.StatValues = from.StatValues;
-  to.ProcKinds = from.ProcKinds;
-  to.ProcEffects = from.ProcEffects;
-  to.ProcAmounts = from.ProcAmounts;
-}
-
 // The fields of a manual item: each bonus where the category lists show it.
 InlineItemFields FieldsOf(const InlineItem& item) {
   InlineItemFields fields;
@@ -85,9 +76,8 @@ std::optional<ItemImportKind> ItemImportKindOf(const std::filesystem::path& path
 }
 
 InlineItem MarkedManualItem(const VaultItem& item) {
-  InlineItem made;
+  InlineItem made = VaultToInlineItem(item);
   made.Name = RoGMarkedName(item.Name.View());
-  CopyBonusesAndProcs(item, made);
   return made;
 }
 
@@ -432,10 +422,7 @@ void InlineEditor::AddItem(const InlineItem& item) {
 }
 
 void InlineEditor::CopyFromVaultItem(const VaultItem& item) {
-  InlineItem copy;
-  copy.Name = item.Name.View();
-  CopyBonusesAndProcs(item, copy);
-  AddItem(copy);
+  AddItem(VaultToInlineItem(item));
   hold_ = false;
 }
 

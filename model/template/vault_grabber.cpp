@@ -75,7 +75,7 @@ void VaultGrabber::Search(const SortProgress& progress) {
 
 std::string VaultGrabber::GroupCaption() const {
   if (!searched_) return std::string(kVaultViewerCaption);
-  return "Available Item &List : ( " + std::to_string(EntryCount()) + " ) ";
+  return AvailableListCaption(EntryCount());
 }
 
 std::string_view VaultGrabber::EntryName(std::size_t entry) const {

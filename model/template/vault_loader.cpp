@@ -420,7 +420,7 @@ std::optional<std::string> VaultLoader::ItemDatabaseAddress() const {
 // ------------------------------------------------------------------ captions
 
 std::string VaultLoader::AvailableCaption() const {
-  return "Available Item &List : ( " + std::to_string(AvailableRowCount()) + " ) ";
+  return AvailableListCaption(static_cast<std::size_t>(AvailableRowCount()));
 }
 
 std::string VaultLoader::EquippedCaption() const {

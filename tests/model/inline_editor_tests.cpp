@@ -233,6 +233,20 @@ TEST_F(InlineEditorTest, ImportDecidesByTheExtensionAlone) {
   EXPECT_EQ(ItemImportKindOf("kwz"), std::nullopt);
 }
 
+TEST_F(InlineEditorTest, AHostileKwzFileBecomesAnItemTheEditorCanShowAndWrite) {
+  OpenOn(slot::Head);
+  // Every byte 0xFF: a name length past its field, stats, kinds, effects and amounts past every list.
+  test::WriteBytes(folder_ / "hostile.kwz", std::string(kInlineItemImageSize + 9, '\xFF'));
+  ASSERT_TRUE(editor_.ImportFrom(folder_ / "hostile.kwz"));
+  ASSERT_EQ(Items(slot::Head).size(), 1u);
+  EXPECT_LE(Items(slot::Head)[0].Name.View().size(), 200u);
+  EXPECT_EQ(editor_.ClipboardLines().size(), 14u);
+  EXPECT_EQ(SlotRef(slot::Head), "i0");
+  editor_.ChangeAmount(0, "7");  // a write-back of what the fields could show
+  EXPECT_EQ(Items(slot::Head)[0].ProcKinds[0], 0xFF) << "a kind the list cannot show is kept";
+  CalcStats(model_, vault_, workflow_.Class(), Config());  // stats past the arrays add nothing
+}
+
 TEST_F(InlineEditorTest, ImportedFilesBecomeEquippedManualItems) {
   OpenOn(slot::Head);
   InlineItem saved = ManualItem("Crown", 179, 4);
