@@ -205,6 +205,21 @@ TEST_F(InlineEditorTest, DeletingTheOnlyItemLeavesEmptySlot) {
   EXPECT_EQ(SlotRef(slot::Feet), "e0");
 }
 
+TEST_F(InlineEditorTest, CancelledFileDialogsChangeNothing) {
+  OpenOn(slot::Chest, {ManualItem("Robe", 3, 12)});
+  editor_.SelectEntry(1, SelectionOrigin::User);
+  const Template before = model_;
+  const std::size_t notices = messages_.notices.size();
+  workflow_.SetStatus(TemplateStatus::Saved);
+  EXPECT_FALSE(editor_.Export());  // no file chosen
+  EXPECT_FALSE(editor_.Import());
+  EXPECT_EQ(model_.Equip, before.Equip);
+  EXPECT_EQ(model_.Configurations, before.Configurations);
+  EXPECT_EQ(workflow_.Status(), TemplateStatus::Saved);
+  EXPECT_EQ(messages_.notices.size(), notices);
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
 TEST_F(InlineEditorTest, ExportWritesTheImageUnderASafeNameWithItsExtension) {
   OpenOn(slot::Chest, {ManualItem("Robe of a Mage/Elf: v1.2", 3, 12)});
   editor_.SelectEntry(1, SelectionOrigin::User);
