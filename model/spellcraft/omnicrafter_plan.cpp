@@ -81,7 +81,7 @@ std::vector<std::string> PlannedGemTexts(const OmniCrafted& plan) {
 }
 
 std::string GemImbueCostText(StatId stat, std::int32_t amount) {
-  return "Gem Imbue Cost : " + ImbueText(GemImbuePoints(stat, amount));
+  return std::string(kGemImbueCostCaption) + ImbueText(GemImbuePoints(stat, amount));
 }
 
 // ---- the slots given over to the plan ----

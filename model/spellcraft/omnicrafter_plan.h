@@ -34,7 +34,8 @@ std::string PlannedGemText(StatId stat, std::int32_t amount);
 // One text per planned gem, in plan order.
 std::vector<std::string> PlannedGemTexts(const OmniCrafted& plan);
 
-// "Gem Imbue Cost : " and the gem's imbue points with one decimal.
+inline constexpr std::string_view kGemImbueCostCaption = "Gem Imbue Cost : ";
+// kGemImbueCostCaption and the gem's imbue points with one decimal.
 std::string GemImbueCostText(StatId stat, std::int32_t amount);
 
 // ---- the slots given over to the plan ----

@@ -4,6 +4,7 @@
 
 #include "spellcraft/crafted_tables.h"
 #include "spellcraft/gem_texts.h"
+#include "spellcraft/omnicrafter_page.h"
 #include "spellcraft/omnicrafter_plan.h"
 #include "spellcraft/spellcraft_calculator.h"
 #include "spellcraft/spellcraft_rules.h"

@@ -19,14 +19,6 @@ bool IsGemSlot(int gem) { return gem >= 0 && gem < kGemSlots; }
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 
-// The StatId of a gem stat list entry; 0 outside the list.
-StatId StatOfEntry(int entry) {
-  const auto list = GemStatList();
-  return entry > 0 && At(entry) < list.size() ? list[At(entry)] : StatId{0};
-}
-
-int TierCountOf(StatId stat) { return static_cast<int>(GemAmounts(GemCategoryOf(stat)).size()); }
-
 // A name the user left blank: the item then names itself.
 bool IsBlankName(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -69,7 +61,7 @@ std::vector<std::string> SpellcraftCalculator::EntryRefs() const {
 
 const GemControls& SpellcraftCalculator::Gem(int gem) const { return gems_[At(std::clamp(gem, 0, kGemSlots - 1))]; }
 
-StatId SpellcraftCalculator::GemStat(int gem) const { return StatOfEntry(gems_[At(gem)].entry); }
+StatId SpellcraftCalculator::GemStat(int gem) const { return GemStatOfEntry(gems_[At(gem)].entry); }
 
 bool SpellcraftCalculator::Overcharged() const { return IsOvercharged(charge_.charge, level_, absorption_); }
 
@@ -80,7 +72,7 @@ bool SpellcraftCalculator::DeleteEnabled() const {
 bool SpellcraftCalculator::ArmourKindEnabled() const { return IsArmourSlot(); }
 
 bool SpellcraftCalculator::AmountEnabled(int gem) const {
-  return IsGemSlot(gem) && GemStat(gem) != 0 && TierCountOf(GemStat(gem)) > 0;
+  return IsGemSlot(gem) && GemStat(gem) != 0 && GemTierCount(GemStat(gem)) > 0;
 }
 
 bool SpellcraftCalculator::PlannedGemsEnabled() const {
@@ -226,7 +218,7 @@ void SpellcraftCalculator::Load() {
     controls.archetype = kFullListing;
     controls.entry = std::max(GemStatEntryOf(stat), 0);
     // A tier its category does not list leaves the amount unselected.
-    controls.tier = controls.entry != 0 && tier < TierCountOf(stat) ? tier : -1;
+    controls.tier = controls.entry != 0 && tier < GemTierCount(stat) ? tier : -1;
     previous_[At(gem)] = controls.entry;
   }
   offerPosition_ = OfferPositionOnLoad(item, offers_);
@@ -372,12 +364,12 @@ void SpellcraftCalculator::ApplyGemStat(int gem, int entry) {
   const int moved = NextFreeStat(EntriesOf(gems_), gem, entry, previous_[At(gem)]);
   if (moved != entry && controls.archetype != kFullListing) controls.archetype = kFullListing;
   controls.entry = moved;
-  controls.tier = TierCountOf(StatOfEntry(moved)) > 0 ? 0 : -1;
+  controls.tier = GemTierCount(GemStatOfEntry(moved)) > 0 ? 0 : -1;
   previous_[At(gem)] = moved;
 }
 
 void SpellcraftCalculator::ChangeGemAmount(int gem, int tier) {
-  if (!open_ || !AmountEnabled(gem) || tier < 0 || tier >= TierCountOf(GemStat(gem))) return;
+  if (!open_ || !AmountEnabled(gem) || tier < 0 || tier >= GemTierCount(GemStat(gem))) return;
   gems_[At(gem)].tier = tier;
   Update();
 }
@@ -406,6 +398,62 @@ void SpellcraftCalculator::ChooseAlchemyProc(int index) {
 void SpellcraftCalculator::SetForceFifthSlot(bool on) {
   forceFifthSlot_ = on;
   if (open_) Update();
+}
+
+// ------------------------------------------------------------------ the omnicrafter's planned gems
+
+OmniCrafted& SpellcraftCalculator::Plan() const { return workflow_.Model().Equip.Omni; }
+
+std::vector<std::string> SpellcraftCalculator::PlannedGems() const { return PlannedGemTexts(Plan()); }
+
+int SpellcraftCalculator::PickedPlannedGem() const {
+  const int size = static_cast<int>(std::min(Plan().GemStats.size(), Plan().GemAmounts.size()));
+  return plannedPick_ < size ? plannedPick_ : -1;
+}
+
+void SpellcraftCalculator::PickPlannedGem(int position) {
+  if (!PlannedGemsEnabled()) return;
+  plannedPick_ = position >= 0 && At(position) < Plan().GemStats.size() ? position : -1;
+}
+
+std::string SpellcraftCalculator::PlannedGemCostText() const {
+  const int picked = PickedPlannedGem();
+  if (picked < 0) return std::string(kGemImbueCostCaption);
+  return GemImbueCostText(Plan().GemStats[At(picked)], Plan().GemAmounts[At(picked)]);
+}
+
+// A gem goes only into a crafted item the list has picked: in the bare
+// controls of "Empty Slot" it would leave the plan without landing anywhere.
+bool SpellcraftCalculator::TakeEnabled() const {
+  return open_ && ItemPicked() && PlannedGemsEnabled() && CanTakePlannedGem(Plan(), PickedPlannedGem(), working_);
+}
+
+void SpellcraftCalculator::TakePlannedGem() {
+  if (!TakeEnabled()) return;
+  CraftedItem item = working_;
+  const auto gem = davoruzivi::TakePlannedGem(Plan(), PickedPlannedGem(), item);
+  if (!gem) return;
+  plannedPick_ = -1;
+  GemControls& controls = gems_[At(*gem)];
+  controls.archetype = kFullListing;
+  controls.entry = std::max(GemStatEntryOf(item.StatIds[At(*gem)]), 0);
+  const int tier = item.GemTiers[At(*gem)];
+  controls.tier = tier < GemTierCount(item.StatIds[At(*gem)]) ? tier : -1;
+  previous_[At(*gem)] = controls.entry;
+  working_ = item;  // the gem's amount stays with the item even when its category does not list it
+  Update();
+  workflow_.Recalculate(TemplateWorkflow::Change::None);  // the plan is a gem shorter
+}
+
+bool SpellcraftCalculator::ReturnEnabled(int gem) const { return open_ && CanReturnGem(working_, gem); }
+
+void SpellcraftCalculator::ReturnGem(int gem) {
+  if (!ReturnEnabled(gem) || !ReturnGemToPlan(Plan(), working_, gem)) return;
+  GemControls& controls = gems_[At(gem)];
+  controls = GemControls{};
+  previous_[At(gem)] = 0;
+  Update();
+  workflow_.Recalculate(TemplateWorkflow::Change::None);  // the plan is a gem longer
 }
 
 // ------------------------------------------------------------------ update and store

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "spellcraft/crafted_tables.h"
+#include "spellcraft/omnicrafter_plan.h"
 #include "spellcraft/spellcraft_rules.h"
 #include "template/crafted_item.h"
 
@@ -98,6 +99,22 @@ class SpellcraftCalculator {
   // "Force Fifth Slot Calc": on at every start, kept for the run.
   void SetForceFifthSlot(bool on);
 
+  // ---- the omnicrafter's planned gems on the first page (GemBox1)
+  std::vector<std::string> PlannedGems() const;
+  // Picking a planned gem shows its imbue cost.
+  void PickPlannedGem(int position);
+  int PickedPlannedGem() const;  // -1 none
+  // "Gem Imbue Cost : " and the picked planned gem's points; the caption alone without one.
+  std::string PlannedGemCostText() const;
+  // The picked planned gem fits the edited item: a gem slot is empty and none holds its stat.
+  bool TakeEnabled() const;
+  // Moves the picked planned gem into the item's first empty gem slot and out of the plan.
+  void TakePlannedGem();
+  // Whether gem slot 0..3 holds a gem worth points, which can go back to the plan.
+  bool ReturnEnabled(int gem) const;
+  // Appends the gem slot's gem to the plan and empties the slot.
+  void ReturnGem(int gem);
+
   // ---- what the window shows
   // The item as the controls make it: what a store writes.
   const CraftedItem& Working() const { return working_; }
@@ -156,6 +173,7 @@ class SpellcraftCalculator {
   void Update();
   CraftedItem ItemFromControls() const;
   void Store();
+  OmniCrafted& Plan() const;
 
   TemplateWorkflow& workflow_;
   platform::MessageBox& messages_;
@@ -177,6 +195,7 @@ class SpellcraftCalculator {
   std::string procText_{kNoAlchemyProc};  // what the item keeps, known to the list or not
   bool forceFifthSlot_ = true;
   bool loading_ = false;
+  int plannedPick_ = -1;  // GemBox1
   ChargeFigures charge_{};
 };
 

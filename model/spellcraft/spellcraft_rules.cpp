@@ -109,6 +109,8 @@ int GemTierOf(int statId, int amount) {
   return found == amounts.end() ? -1 : static_cast<int>(found - amounts.begin());
 }
 
+int GemTierCount(int statId) { return static_cast<int>(GemAmounts(GemCategoryOf(statId)).size()); }
+
 double GemImbuePoints(int statId, int amount) {
   constexpr double kAttributePointsPerImbue = 1.725;
   switch (GemCategoryOf(statId)) {
@@ -175,6 +177,11 @@ int GemStatEntryOf(int statId) {
   if (statId >= 0 && statId <= kLastCatalogueGemStat) return statId;
   if (statId >= kFirstMaulerStat && statId <= kLastMaulerStat) return statId - kFirstMaulerStat + kFirstMaulerEntry;
   return -1;
+}
+
+StatId GemStatOfEntry(int entry) {
+  return entry > 0 && entry < static_cast<int>(kGemStatList.size()) ? kGemStatList[static_cast<std::size_t>(entry)]
+                                                                     : StatId{0};
 }
 
 int NextFreeStat(const std::array<int, 4>& slotEntries, int slot, int entry, int previousEntry) {

@@ -32,6 +32,8 @@ std::span<const int> GemAmounts(GemCategory category);
 int GemAmount(int statId, int tier);
 // The tier whose amount this is for the stat; -1 if none.
 int GemTierOf(int statId, int amount);
+// The number of amounts the stat's gems come in (0 for no stat).
+int GemTierCount(int statId);
 
 // The imbue points a gem of the stat with the amount costs (0 for no stat).
 double GemImbuePoints(int statId, int amount);
@@ -63,6 +65,8 @@ bool FifthSlotActive(const CraftedItem& item, bool forceFifthSlot);
 std::span<const StatId> GemStatList();
 // The list entry of a StatId, -1 if none.
 int GemStatEntryOf(int statId);
+// The StatId of a list entry; 0 outside the list.
+StatId GemStatOfEntry(int entry);
 
 // The entry gem slot `slot` (0..3) takes when set to `entry`, moving from
 // `previousEntry`: `entry` itself when no other slot uses it, else the next
