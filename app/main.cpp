@@ -7,6 +7,7 @@
 #include "GMAIN/gear_main.h"
 #include "GMAIN/planner.h"
 #include "InlineEdit/inline_editor_window.h"
+#include "SCWindow/spellcraft_window.h"
 #include "VaultLoad/vault_loader_window.h"
 #include "itemdb/master_vault.h"
 #include "itemdb/vault_reader.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   gearMain.ProvideItemWindow(ItemWindow::InlineEditor, [&] { return new ui::InlineEditorWindow(planner); });
   gearMain.ProvideItemWindow(ItemWindow::VaultLoader,
                              [&] { return new ui::VaultLoaderWindow(planner, gearMain.InfoPanel()); });
+  gearMain.ProvideItemWindow(ItemWindow::SpellcraftCalculator, [&] { return new ui::SpellcraftWindow(planner); });
   planner.StartWithSettings();
   questions.FollowHoverOption([&planner] { return planner.settings.Hover; });
   QObject::connect(&gearMain, &ui::GearMain::startupFailed, &application,

@@ -1,8 +1,9 @@
 #pragma once
-// Filling the planner's drop-down lists from the model's lists, whose texts
-// are Windows-1252, and showing a chosen entry.
+// Filling the planner's drop-down lists and short lists from the model's
+// lists, whose texts are Windows-1252, and showing a chosen entry.
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QStringList>
 #include <span>
 #include <string_view>
@@ -34,6 +35,13 @@ inline QStringList TextsOf(std::span<const std::string_view> entries) {
   return texts;
 }
 
+inline QStringList TextsOf(std::span<const std::string> entries) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (const std::string& entry : entries) texts << platform::ToQString(entry);
+  return texts;
+}
+
 // The first `count` entries of the vocabulary (all of them by default).
 inline QStringList TextsOf(const Vocabulary& vocabulary, int count = -1) {
   const int shown = count < 0 ? vocabulary.Size() : std::min(count, vocabulary.Size());
@@ -59,5 +67,20 @@ inline void ShowEntries(QComboBox& combo, const QStringList& entries) {
 
 // An index the list lacks (one an item brought along) shows as no selection.
 inline void ShowIndex(QComboBox& combo, int index) { combo.setCurrentIndex(index < combo.count() ? index : -1); }
+
+// Shows the entries with the row `current` (-1 none) selected. A list of the
+// same length only changes the texts that differ, so a renamed entry leaves
+// the list where it was scrolled to.
+inline void ShowRows(QListWidget& list, const QStringList& entries, int current) {
+  if (list.count() == entries.size()) {
+    for (int row = 0; row < list.count(); ++row)
+      if (list.item(row)->text() != entries[row]) list.item(row)->setText(entries[row]);
+  } else {
+    list.clear();
+    list.addItems(entries);
+  }
+  list.setCurrentRow(current < list.count() ? current : -1);
+  if (list.currentRow() < 0) list.clearSelection();
+}
 
 }  // namespace davoruzivi::ui

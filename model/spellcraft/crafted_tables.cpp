@@ -1082,6 +1082,12 @@ std::string AutomaticName(const CraftedItem& item, int realm, int equipmentSlot,
 
 // ---- alchemy procs ----
 
+std::vector<std::string_view> ArmourKindTexts() {
+  std::vector<std::string_view> texts(kArmorAbsorptionTexts.begin(), kArmorAbsorptionTexts.end());
+  texts.emplace_back("Non-Armor");
+  return texts;
+}
+
 std::span<const std::string_view> AlchemyProcList() { return kAlchemyProcs; }
 
 int AlchemyProcIndexOf(std::string_view text) {

@@ -94,6 +94,9 @@ std::string AutomaticName(const CraftedItem& item, int realm, int equipmentSlot,
 
 // ---- alchemy procs ----
 
+// The armour kinds of a crafted item: the class armour texts, then "Non-Armor".
+std::vector<std::string_view> ArmourKindTexts();
+
 inline constexpr std::string_view kNoAlchemyProc = "(No Proc Selected)";
 
 // "(No Proc Selected)" and then 33 reactive procs, 52 charges and 41 offensive procs.

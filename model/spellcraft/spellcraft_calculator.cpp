@@ -250,6 +250,9 @@ void SpellcraftCalculator::CopyItem() {
   working_ = copied;
   working_.Name = name;
   Load();
+  // The copy is written at once: a copy that waited for the next edit would
+  // be left empty when the user moves on.
+  Store();
 }
 
 void SpellcraftCalculator::DeleteItem() {

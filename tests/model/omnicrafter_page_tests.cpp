@@ -49,7 +49,8 @@ TEST_F(OmnicrafterPageTest, PlanningAnalysingAndRemovingNeverModifyTheTemplate) 
 
   for (int n = 0; n < 3; ++n) Plan(kStrength, kStrength29);
   Plan(kCrushResist, kResist17);
-  EXPECT_EQ(page_.GemTexts(), (std::vector<std::string>{"Strength+29", "Strength+29", "Strength+29", "Crush Resist+17"}));
+  EXPECT_EQ(page_.GemTexts(),
+            (std::vector<std::string>{"Strength+29", "Strength+29", "Strength+29", "Crush Resist+17"}));
   EXPECT_EQ(page_.PickedGem(), 3) << "the added gem is picked";
   page_.CheckSlot(0, true);
   page_.CheckSlot(4, true);

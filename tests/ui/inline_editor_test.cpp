@@ -26,29 +26,6 @@
 using namespace davoruzivi;
 using namespace davoruzivi::testing;
 
-namespace {
-
-QStringList MainStatRows(const Session& session) {
-  QStringList rows;
-  auto* tree = session.Find<QTreeWidget>("RegStats");
-  for (int i = 0; i < tree->topLevelItemCount(); ++i)
-    rows << tree->topLevelItem(i)->text(0) + "=" + tree->topLevelItem(i)->text(1);
-  return rows;
-}
-
-QStringList ExpectedMainStatRows(const Session& session) {
-  const ui::Planner& planner = session.planner;
-  const StatPanels panels =
-      BuildStatPanels(CalcStats(planner.model, planner.vault, planner.workflow.Class(), *planner.model.Current()),
-                      planner.workflow.Class(), false);
-  QStringList rows;
-  for (const PanelRow& row : panels[static_cast<std::size_t>(StatList::RegStats)])
-    rows << platform::ToQString(row.label) + "=" + platform::ToQString(row.now);
-  return rows;
-}
-
-}  // namespace
-
 class InlineEditorTest : public QObject {
   Q_OBJECT
 

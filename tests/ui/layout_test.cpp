@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabBar>
+#include <QTabWidget>
 
 #include "main_window_session.h"
 
@@ -58,7 +59,10 @@ QStringList LayoutFaults(const QWidget& window) {
     const QWidget* parent = widget->parentWidget();
     if (!IsPartOfAControl(widget) && !parent->rect().contains(widget->geometry()))
       faults << NameOf(widget) + " is clipped by " + NameOf(parent);
-    if (!CaptionFits(widget)) faults << NameOf(widget) + " shows its caption cut short";
+    if (!CaptionFits(widget))
+      faults << NameOf(widget) + QString(" shows its caption cut short (%1 px wide, needs %2)")
+                                     .arg(widget->width())
+                                     .arg(widget->minimumSizeHint().width());
     if (const auto* area = qobject_cast<const QScrollArea*>(widget);
         area && area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff && area->widget() &&
         area->widget()->width() > area->viewport()->width())
@@ -93,6 +97,41 @@ class LayoutTest : public QObject {
       const QStringList faults = LayoutFaults(*session.window);
       if (!faults.isEmpty()) qWarning("%s", qPrintable(faults.join('\n')));
       QVERIFY2(faults.isEmpty(), qPrintable(session.Tabs()->tabText(tab)));
+    }
+  }
+
+  // Each item window docked over the tabs, on each of its pages. At the
+  // normal scale the spellcraft page shows the whole item without scrolling.
+  void theDockedWindowsFitTheMinimumSize() {
+    Session session;
+    session.Load(kExample);
+    session.window->showNormal();
+    session.window->resize(session.window->minimumSize());
+    for (const char* button : {"VaultAdd", "InlineAdd", "CraftAdd"}) {
+      session.ShowTab(ui::GearTab::Equipment);
+      QTest::mouseClick(session.Find<QPushButton>(button), Qt::LeftButton);
+      QVERIFY2(session.window->SubWindowOpen(), button);
+      auto* docked = session.window->findChild<ui::DockedEditor*>();
+      for (auto* candidate : session.window->findChildren<ui::DockedEditor*>())
+        if (candidate->isVisible()) docked = candidate;
+      auto* pages = docked->findChild<QTabWidget*>();
+      for (int page = 0; page < pages->count(); ++page) {
+        if (!pages->isTabEnabled(page)) continue;
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        const QStringList faults = LayoutFaults(*session.window);
+        if (!faults.isEmpty()) qWarning("%s", qPrintable(faults.join('\n')));
+        QVERIFY2(faults.isEmpty(), qPrintable(QString("%1: %2").arg(button, pages->tabText(page))));
+      }
+      if (auto* spellcraft = docked->findChild<QScrollArea*>("SpellcraftPage");
+          spellcraft && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        pages->setCurrentIndex(0);
+        QApplication::processEvents();
+        QVERIFY(spellcraft->widget()->minimumSizeHint().height() <= spellcraft->viewport()->height());
+        QVERIFY(spellcraft->widget()->minimumSizeHint().width() <= spellcraft->viewport()->width());
+      }
+      docked->Done();
+      QVERIFY2(!session.window->SubWindowOpen(), button);
     }
   }
 

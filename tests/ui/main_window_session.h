@@ -4,7 +4,10 @@
 // show (vault load, new template) finished.
 
 #include <QAction>
+#include <QComboBox>
+#include <QStringList>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
 #include <map>
@@ -16,9 +19,13 @@
 #include "GMAIN/gear_main.h"
 #include "GMAIN/planner.h"
 #include "InlineEdit/inline_editor_window.h"
+#include "SCWindow/spellcraft_window.h"
 #include "VaultLoad/vault_loader_window.h"
+#include "platform/qt/qt_text.h"
 #include "platform/testing/recording_message_box.h"
 #include "platform/testing/scripted_dialogs.h"
+#include "stats/stat_engine.h"
+#include "stats/stat_panels.h"
 
 namespace davoruzivi::testing {
 
@@ -51,6 +58,7 @@ struct Session {
     window->ProvideItemWindow(ItemWindow::VaultLoader,
                               [this] { return new ui::VaultLoaderWindow(planner, window->InfoPanel()); });
     window->ProvideItemWindow(ItemWindow::InlineEditor, [this] { return new ui::InlineEditorWindow(planner); });
+    window->ProvideItemWindow(ItemWindow::SpellcraftCalculator, [this] { return new ui::SpellcraftWindow(planner); });
     QObject::connect(window.get(), &ui::GearMain::startupFinished, [this] { started = true; });
     window->show();
   }
@@ -84,5 +92,33 @@ struct Session {
   std::unique_ptr<ui::GearMain> window;
   bool started = false;
 };
+
+// Picks the entry with the text; a missing entry fails the test.
+inline void Choose(QComboBox* combo, const QString& text) {
+  const int index = combo->findText(text);
+  QVERIFY2(index >= 0, qPrintable(combo->objectName() + ": " + text));
+  combo->setCurrentIndex(index);
+}
+
+// "Label=Now" of every main stat row as the window shows them...
+inline QStringList MainStatRows(const Session& session) {
+  QStringList rows;
+  auto* tree = session.Find<QTreeWidget>("RegStats");
+  for (int i = 0; i < tree->topLevelItemCount(); ++i)
+    rows << tree->topLevelItem(i)->text(0) + "=" + tree->topLevelItem(i)->text(1);
+  return rows;
+}
+
+// ... and as the stat engine gives them for the current configuration.
+inline QStringList ExpectedMainStatRows(const Session& session) {
+  const ui::Planner& planner = session.planner;
+  const StatPanels panels =
+      BuildStatPanels(CalcStats(planner.model, planner.vault, planner.workflow.Class(), *planner.model.Current()),
+                      planner.workflow.Class(), false);
+  QStringList rows;
+  for (const PanelRow& row : panels[static_cast<std::size_t>(StatList::RegStats)])
+    rows << platform::ToQString(row.label) + "=" + platform::ToQString(row.now);
+  return rows;
+}
 
 }  // namespace davoruzivi::testing

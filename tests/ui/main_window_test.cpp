@@ -153,7 +153,8 @@ class MainWindowTest : public QObject {
     Session session;
     LoadExample(session);
     auto* craft = session.Find<QPushButton>("CraftAdd");
-    QVERIFY(!craft->isEnabled());  // no spellcraft calculator yet
+    session.window->ProvideItemWindow(ItemWindow::SpellcraftCalculator, {});
+    QVERIFY(!craft->isEnabled());  // a window that is not provided cannot be opened
 
     FakeItemWindow* calculator = nullptr;
     session.window->ProvideItemWindow(ItemWindow::SpellcraftCalculator, [&calculator] {

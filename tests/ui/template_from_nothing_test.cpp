@@ -37,12 +37,6 @@ void ClickRow(QListView* view, int row) {
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
-void Choose(QComboBox* combo, const QString& text) {
-  const int index = combo->findText(text);
-  QVERIFY2(index >= 0, qPrintable(text));
-  combo->setCurrentIndex(index);
-}
-
 // The "Δ" column of every stat list, by row label.
 std::map<QString, QString> ShownChanges(const Session& session) {
   std::map<QString, QString> changes;

@@ -40,7 +40,8 @@ using platform::ToModelText;
 using platform::ToQString;
 
 // A category shows its number and the start of its name; the stat beside it takes the rest.
-constexpr int kCategoryCharacters = 6;
+constexpr int kCategoryCharacters = 5;
+constexpr int kStatCharacters = 9;
 constexpr const char* kProcKindNames[] = {"cProcOne", "cProcTwo"};
 constexpr const char* kEffectNames[] = {"cbExt1", "cbExt2"};
 constexpr const char* kProcAmountNames[] = {"Proc1Amt", "Proc2Amt"};
@@ -180,7 +181,7 @@ QGroupBox* InlineEditorWindow::BuildBonusRows() {
     BonusRowControls& controls = rows_[n];
     controls.category = NewNarrowCombo(QString("a%1").arg(row + 1), bonusGroup_, kCategoryCharacters);
     controls.category->addItems(categories);
-    controls.stat = NewNarrowCombo(QString("c%1").arg(row + 1), bonusGroup_);
+    controls.stat = NewNarrowCombo(QString("c%1").arg(row + 1), bonusGroup_, kStatCharacters);
     controls.amount = NewAmountField(kBonusAmountBound, QString("s%1").arg(row + 1), bonusGroup_);
     connect(controls.category, &QComboBox::currentIndexChanged, this, [this, row](int category) {
       if (!refreshing_) Edit([&] { editor_.ChangeCategory(row, category); });
@@ -465,16 +466,7 @@ void InlineEditorWindow::RefreshList() {
   const bool wasRefreshing = std::exchange(refreshing_, true);
   QStringList entries;
   for (const std::string& entry : editor_.ListEntries()) entries << ToQString(entry);
-  if (listing_->count() == entries.size()) {
-    // A renamed item changes only its own entry, so the list keeps its scroll place.
-    for (int row = 0; row < listing_->count(); ++row)
-      if (listing_->item(row)->text() != entries[row]) listing_->item(row)->setText(entries[row]);
-  } else {
-    listing_->clear();
-    listing_->addItems(entries);
-  }
-  listing_->setCurrentRow(editor_.SelectedEntry());
-  if (editor_.SelectedEntry() < 0) listing_->clearSelection();
+  ShowRows(*listing_, entries, editor_.SelectedEntry());
   refreshing_ = wasRefreshing;
 }
 
