@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -230,6 +231,51 @@ class SpellcraftWindowTest : public QObject {
     QCOMPARE(session.planner.model.Current()->Slots[slot::Chest], std::string("c0"));
     QCOMPARE(session.planner.model.Configurations[0].Slots[slot::Chest], std::string("c0"));
     QCOMPARE(Control<QListWidget>(calculator, "CustomListing")->currentRow(), 1);
+  }
+
+  // The companion's "stats --omni-slots --omni-gem" gives the totals that the
+  // window counts while its Omnicrafter tab is shown.
+  void theCompanionCountsThePlanAsTheWindowDoes() {
+    Session session;
+    session.Load(kExample);
+    session.ShowTab(ui::GearTab::Equipment);
+    QTest::mouseClick(session.Find<QPushButton>("CraftAdd"), Qt::LeftButton);
+    auto* calculator = session.Find<ui::SpellcraftWindow>("Spellcraft");
+    QVERIFY(calculator);
+    Control<QTabWidget>(calculator, "holditem")->setCurrentIndex(1);
+    const std::pair<const char*, const char*> planned[] = {{"Dexterity", "29"}, {"Crush Resist", "17"}};
+    for (const auto& [stat, amount] : planned) {
+      Choose(Control<QComboBox>(calculator, "oc1"), stat);
+      Choose(Control<QComboBox>(calculator, "os1"), amount);
+      QTest::mouseClick(Control<QPushButton>(calculator, "SpeedButton5"), Qt::LeftButton);
+    }
+    for (const char* box : {"SlotsUsed0", "SlotsUsed4"})
+      QTest::mouseClick(Control<QCheckBox>(calculator, box), Qt::LeftButton);
+    QCOMPARE(MainStatRows(session), ExpectedMainStatRows(session));
+    const OmniCrafted& plan = session.planner.model.Equip.Omni;
+    QCOMPARE(plan.Enabled, std::uint8_t{1});
+
+    QProcess cli;
+    QStringList arguments{"--vault",      QString::fromStdString((kProgramFolder / "master.kwv").string()),
+                          "stats",        QString::fromStdString(kExample.string()),
+                          "--omni-slots", QString("%1,%2").arg(slot::Chest).arg(slot::Legs)};
+    for (std::size_t gem = 0; gem < plan.GemStats.size(); ++gem)
+      arguments << "--omni-gem" << QString("%1:%2").arg(plan.GemStats[gem]).arg(plan.GemAmounts[gem]);
+    cli.start(DAVORUZIVI_CLI, arguments);
+    QVERIFY(cli.waitForFinished());
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const ui::Planner& planner = session.planner;
+    const StatResult counted =
+        CalcStats(planner.model, planner.vault, planner.workflow.Class(), *planner.model.Current());
+    Template unplanned = planner.model;
+    unplanned.Equip.Omni.Enabled = 0;
+    const StatResult asItStands = CalcStats(unplanned, planner.vault, planner.workflow.Class(), *unplanned.Current());
+    QVERIFY(counted.Totals != asItStands.Totals);
+    QCOMPARE(lines.size(), static_cast<qsizetype>(counted.Totals.size()));
+    for (const QString& line : lines) {
+      const QStringList fields = line.split('\t');
+      QCOMPARE(fields[1].toInt(), counted.Totals[fields[0].toUInt()]);
+    }
   }
 };
 
