@@ -81,7 +81,6 @@ QStringList FullGemStatList() {
 
 SpellcraftWindow::SpellcraftWindow(Planner& planner, QWidget* parent)
     : DockedEditor(parent),
-      planner_(planner),
       calculator_(planner.workflow, planner.services.messages),
       omnicrafter_(planner.workflow) {
   setObjectName("Spellcraft");

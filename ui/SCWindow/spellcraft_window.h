@@ -98,7 +98,6 @@ class SpellcraftWindow final : public DockedEditor {
   void RefreshEnabling();
   void RefreshOmnicrafter();
 
-  Planner& planner_;
   SpellcraftCalculator calculator_;
   OmnicrafterPage omnicrafter_;
   bool refreshing_ = false;  // what the window shows itself is no change of the user's
