@@ -172,6 +172,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(centre->currentWidget(), calculator);
     QVERIFY(EnabledFileButtons(session).isEmpty());
     QVERIFY(!session.Find<QWidget>("ConfigCount")->isEnabled());
+    QVERIFY(session.Command("fn1")->isVisible() && !session.Command("fn1")->isEnabled());  // the recent templates
 
     QVERIFY(!session.Close());  // closing runs the window's Done instead
     QCOMPARE(calculator->doneRuns, 1);
@@ -179,6 +180,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(session.window->OpenEditor(), ItemWindow::None);
     QCOMPARE(centre->currentWidget(), session.Tabs());
     QVERIFY(EnabledFileButtons(session).contains("FileNew"));
+    QVERIFY(session.Command("fn1")->isEnabled());
     session.questions.answers = {2};  // the page refresh recalculated: quit without saving
     QVERIFY(session.Close());
   }

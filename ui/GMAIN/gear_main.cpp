@@ -690,6 +690,7 @@ GearMain::ShownTemplate GearMain::ShownTemplateNow() const {
 }
 
 void GearMain::ChooseRecent(int n) {
+  if (SubWindowOpen()) return;
   RunAndRefresh([this, n] { ReadAndShowEquipment([this, n] { planner_.workflow.ChooseRecent(n); }); });
 }
 
@@ -851,6 +852,7 @@ void GearMain::RefreshRecentMenu() {
     QAction* entry = recentItems_[static_cast<std::size_t>(n - 1)];
     const bool used = !recent.File(n).empty();
     entry->setVisible(used);
+    entry->setEnabled(!SubWindowOpen());  // opening a template under a docked item window would pull its items away
     if (used) entry->setText(QString::fromStdString(recent.Caption(n)));
   }
   recentMenu_->menuAction()->setVisible(!recent.File(1).empty());
