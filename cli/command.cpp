@@ -45,6 +45,18 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, std::strin
   return value;
 }
 
+std::optional<std::vector<int>> NumberListArgument(std::string_view text, int lowest, int highest) {
+  std::vector<int> numbers;
+  while (!text.empty()) {
+    const auto comma = text.find(',');
+    const auto number = NumberArgument<int>(text.substr(0, comma));
+    if (!number || *number < lowest || *number > highest) return std::nullopt;
+    numbers.push_back(*number);
+    text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+  }
+  return numbers;
+}
+
 std::vector<std::string> TakeRepeatedOption(std::vector<std::string>& args, std::string_view name) {
   std::vector<std::string> values;
   while (auto value = TakeOption(args, name)) values.push_back(std::move(*value));

@@ -95,6 +95,10 @@ std::optional<Number> NumberArgument(std::string_view text) {
   return value;
 }
 
+// "S,S,...": whole numbers from `lowest` to `highest` separated by commas, in
+// the order given; nothing when any is not.
+std::optional<std::vector<int>> NumberListArgument(std::string_view text, int lowest, int highest);
+
 // A class entry text such as "(Alb) Armsman" (UTF-8), or a class index 0..46.
 std::optional<int> ClassArgument(std::string_view text);
 

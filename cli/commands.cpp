@@ -22,6 +22,7 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
   commands.push_back(MakeQuery());
   commands.push_back(MakeSpecPoints());
   commands.push_back(MakeGem());
+  commands.push_back(MakeGemSuggest());
   commands.push_back(MakeSalvage());
   return commands;
 }

@@ -25,6 +25,7 @@ std::unique_ptr<Command> MakeMetrics();
 std::unique_ptr<Command> MakeQuery();
 std::unique_ptr<Command> MakeSpecPoints();
 std::unique_ptr<Command> MakeGem();
+std::unique_ptr<Command> MakeGemSuggest();
 std::unique_ptr<Command> MakeSalvage();
 
 // Every command, in the order the usage lists them.

@@ -42,14 +42,10 @@ struct PlanOptions {
 
 // "S,S,...": equipment slots 8..17.
 std::optional<std::array<bool, kPlanSlotCount>> PlanSlotsArgument(std::string_view text) {
+  const auto slots = NumberListArgument(text, kFirstPlanSlot, kFirstPlanSlot + kPlanSlotCount - 1);
+  if (!slots) return std::nullopt;
   std::array<bool, kPlanSlotCount> checks{};
-  while (!text.empty()) {
-    const auto comma = text.find(',');
-    const auto slot = NumberArgument<int>(text.substr(0, comma));
-    if (!slot || *slot < kFirstPlanSlot || *slot >= kFirstPlanSlot + kPlanSlotCount) return std::nullopt;
-    checks[static_cast<std::size_t>(*slot - kFirstPlanSlot)] = true;
-    text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
-  }
+  for (int s : *slots) checks[static_cast<std::size_t>(s - kFirstPlanSlot)] = true;
   return checks;
 }
 

@@ -200,6 +200,11 @@ std::string ToAUtilityOf(const VaultItem& item) { return FixedText(ToAUtilityVal
 
 double ToAUtilityKey(const VaultItem& item) { return FixedTextValue(ToAUtilityValue(item), kUtilityDecimals); }
 
+double ToAUtilityWorth(int statId) {
+  if (statId < 0 || statId >= kRuledStatIds) return 0.0;
+  return WorthOf(RuleOf(kUtilityByStatId, static_cast<StatId>(statId)).worth, 1.0);
+}
+
 int StatCountValue(const VaultItem& item) {
   return static_cast<int>(std::count_if(item.StatValues.begin(), item.StatValues.end(),
                                         [](std::int32_t amount) { return amount > 0; }));

@@ -33,6 +33,8 @@ double UtilityKey(const VaultItem& item);
 std::string ToAUtilityOf(const VaultItem& item);
 double ToAUtilityValue(const VaultItem& item);
 double ToAUtilityKey(const VaultItem& item);
+// What one point of the stat is worth in the ToA utility (0 for a stat it leaves out).
+double ToAUtilityWorth(int statId);
 
 // The number of bonus slots with an amount above 0, whatever their StatId.
 std::string StatCountOf(const VaultItem& item);

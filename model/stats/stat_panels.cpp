@@ -21,13 +21,17 @@ bool IsSkill(int stat) {
   return InRange(stat, 23, 53) || InRange(stat, 65, 91) || InRange(stat, 103, 125) || InRange(stat, 185, 189);
 }
 
-StatList ListOf(int stat) {
+}  // namespace
+
+StatList StatListOf(int stat) {
   if (InRange(stat, 1, 10) || stat == 142 || stat == 147 || stat == 148) return StatList::RegStats;
   if (InRange(stat, 134, 141) || stat == 143 || stat == 144 || stat == 146 || stat == 190) return StatList::RegStatCaps;
   if (InRange(stat, 11, 19)) return StatList::Resists;
   if (InRange(stat, 22, 133) || InRange(stat, 185, 189)) return StatList::Skills;
   return StatList::Others;
 }
+
+namespace {
 
 bool IsSpecLineStat(const AppliedClass& applied, int stat) {
   return std::any_of(applied.Info.SpecLines.begin(), applied.Info.SpecLines.end(),
@@ -305,7 +309,7 @@ StatPanels BuildStatPanels(const StatResult& result, const AppliedClass& applied
                      ClassShowsStat(applied, row.statId) ? std::to_string(result.Totals[stat]) : std::string("0"),
                      result.Caps[stat], result.Diffs[stat], result.States[stat]};
       const bool zero = shown.now == "0";
-      const StatList list = ListOf(row.statId);
+      const StatList list = StatListOf(row.statId);
       const bool listed = !zero || (list != StatList::Skills && (list != StatList::Others || showAllOthers));
       if (!zero) panels[static_cast<std::size_t>(StatList::HoldAllStats)].push_back(shown);
       if (listed) panels[static_cast<std::size_t>(list)].push_back(std::move(shown));

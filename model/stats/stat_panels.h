@@ -37,6 +37,9 @@ const std::vector<DisplayGroup>& CapFormulas();
 enum class StatList { RegStats, RegStatCaps, Resists, Skills, Others, HoldAllStats };
 inline constexpr int kStatListCount = 6;
 
+// The list a stat's row stands in.
+StatList StatListOf(int statId);
+
 // Column headings: the first column's title, then "Now", "Cap", "+/-".
 std::string_view StatListTitle(StatList list);
 

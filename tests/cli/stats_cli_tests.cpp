@@ -149,4 +149,95 @@ TEST_F(StatCommands, ReportPrintsTheChosenLayoutOrItsHtmlPage) {
   EXPECT_EQ(Run({"report", "--options", "1111"}).status, 2);
 }
 
+// A template whose second configuration wears an empty crafted chest of level 51.
+class GemSuggestCommand : public StatCommands {
+ protected:
+  void SetUp() override {
+    StatCommands::SetUp();
+    dz::VaultItem chest = dz::ResetVaultItem();
+    chest.Name = "Plain Chest";
+    dz::testing::WriteVault(folder_ / "test.kwv", {chest});
+    crafted_.ItemLevel = 51;
+    crafted_.Absorption = 4;
+    crafted_.Name = "Crafted Chest";
+  }
+
+  dz::Template WithCraftedChest(const dz::CraftedItem& item) const {
+    dz::Template t;
+    t.ClassIndex = 0;  // Armsman
+    t.ServerIndex = 5;
+    t.ListsOf(dz::SlotKindOf(dz::slot::Chest)).CraftedItems = {item};
+    t.Configurations = {dz::NewConfiguration("Briton"), dz::NewConfiguration("Briton")};
+    t.Configurations[0].Level = 50;
+    t.Configurations[1].Level = 50;
+    t.Configurations[1].Slots[dz::slot::Chest] = "c0";
+    t.CurrentConfiguration = 1;
+    return t;
+  }
+
+  void Write(const dz::Template& t) const {
+    WriteBytes(folder_ / "t.kwt", dz::Deflate(dz::WriteTemplateText(t, dz::ItemVocabularies())));
+  }
+
+  dz::CraftedItem crafted_;
+};
+
+std::vector<std::string> Fields(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1)
+    fields.emplace_back(line.substr(start, tab - start));
+  fields.emplace_back(line.substr(start));
+  return fields;
+}
+
+TEST_F(GemSuggestCommand, SuggestsFourGemsWithinCapacityAndScoresThemAsTheEngineDoes) {
+  Write(WithCraftedChest(crafted_));
+  const Outcome run = Run({"gem-suggest"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  const auto chest = Fields(lines[0]);
+  ASSERT_EQ(chest.size(), 6u);
+  EXPECT_EQ(chest[0], "8");
+  EXPECT_LE(std::stod(chest[5]), 32.0);  // the capacity of a plate piece of level 51
+  dz::CraftedItem suggested = crafted_;
+  for (std::size_t gem = 0; gem < 4; ++gem) {
+    const std::size_t colon = chest[gem + 1].find(':');
+    suggested.StatIds[gem] = static_cast<dz::StatId>(std::stoi(chest[gem + 1].substr(0, colon)));
+    suggested.StatValues[gem] = std::stoi(chest[gem + 1].substr(colon + 1));
+    EXPECT_NE(suggested.StatIds[gem], 0) << "an empty chest has room for four gems";
+  }
+  const auto score = Fields(lines[1]);
+  ASSERT_EQ(score.size(), 3u);
+  EXPECT_EQ(score[0], "score");
+  EXPECT_GT(std::stod(score[2]), std::stod(score[1]));
+
+  // The printed gems, loaded: their score is the suggestion's, and nothing better is found.
+  Write(WithCraftedChest(suggested));
+  const Outcome loaded = Run({"gem-suggest"});
+  const auto again = SplitLines(loaded.out);
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(Fields(again[1])[1], score[2]);
+  EXPECT_EQ(Fields(again[1])[2], score[2]);
+
+  const Outcome maximum = Run({"gem-suggest", "--budget", "max"});
+  ASSERT_EQ(maximum.status, 0) << maximum.err;
+  EXPECT_LE(std::stod(Fields(SplitLines(maximum.out)[0])[5]), 37.5);
+}
+
+TEST_F(GemSuggestCommand, SlotsWithoutCraftedItemsAndBadOptions) {
+  Write(WithCraftedChest(crafted_));
+  Outcome run = Run({"gem-suggest", "--config", "0"});  // no crafted item equipped
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(SplitLines(run.out).size(), 1u);
+  EXPECT_EQ(run.out.substr(0, 6), "score\t");
+
+  run = Run({"gem-suggest", "--slots", "8,9"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("slot 9 holds no crafted item"), std::string::npos) << run.err;
+  EXPECT_EQ(Run({"gem-suggest", "--slots", "7"}).status, 2);
+  EXPECT_EQ(Run({"gem-suggest", "--budget", "all"}).status, 2);
+}
+
 }  // namespace
