@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <optional>
 
+#include "core/decimal_text.h"
 #include "itemdb/item_metrics.h"
+#include "spellcraft/omnicrafter_plan.h"
 #include "spellcraft/spellcraft_rules.h"
 #include "stats/stat_panels.h"
 #include "template/configuration.h"
@@ -374,6 +376,60 @@ GemSuggestion SuggestGems(const Template& model, const MasterVault& vault, const
   }
   suggestion.after = CappedUtility(CalcStats(working, vault, applied, configuration), applied);
   return suggestion;
+}
+
+namespace {
+
+std::string GemsText(std::span<const SuggestedGem> gems) {
+  std::string text;
+  for (const SuggestedGem& gem : gems) {
+    if (gem.stat == 0) continue;
+    if (!text.empty()) text += ", ";
+    text += PlannedGemText(gem.stat, gem.amount);
+  }
+  return text.empty() ? "(none)" : text;
+}
+
+SuggestedItem GemsOfItem(int equipmentSlot, const CraftedItem& item) {
+  SuggestedItem gems{equipmentSlot, {}, ItemCharge(item).charge};
+  for (std::size_t slot = 0; slot < gems.gems.size(); ++slot)
+    gems.gems[slot] = {item.StatIds[slot], item.StatValues[slot], item.GemTiers[slot]};
+  return gems;
+}
+
+std::string_view LabelOf(int statId) {
+  for (const DisplayGroup& group : CapFormulas())
+    for (const DisplayRow& row : group.rows)
+      if (row.statId == statId) return row.label;
+  return {};
+}
+
+}  // namespace
+
+SuggestionReview ReviewSuggestion(const Template& model, const MasterVault& vault, const AppliedClass& applied,
+                                  const Configuration& configuration, const GemSuggestion& suggestion) {
+  SuggestionReview review;
+  Template suggested = model;
+  for (const SuggestedItem& item : suggestion.items) {
+    const CraftedItem& current = CraftedItemIn(suggested, configuration, item.equipmentSlot);
+    review.items.push_back({item.equipmentSlot, current.Name.Str(),
+                            GemsText(GemsOfItem(item.equipmentSlot, current).gems), ImbueText(ItemCharge(current).charge),
+                            GemsText(item.gems), ImbueText(item.charge)});
+    ApplySuggestedGems(item, CraftedItemIn(suggested, configuration, item.equipmentSlot));
+  }
+  const StatResult before = CalcStats(model, vault, applied, configuration);
+  const StatResult after = CalcStats(suggested, vault, applied, configuration);
+  for (int stat : CountedStats(applied)) {
+    const std::size_t i = At(stat);
+    if (before.Totals[i] == after.Totals[i]) continue;
+    const double gain = ToAUtilityWorth(stat) * (std::min(after.Totals[i], after.Caps[i]) - std::min(before.Totals[i], before.Caps[i]));
+    review.stats.push_back({std::string(LabelOf(stat)), before.Totals[i], after.Totals[i], after.Caps[i], gain});
+  }
+  std::stable_sort(review.stats.begin(), review.stats.end(),
+                   [](const SuggestionStatRow& a, const SuggestionStatRow& b) { return a.gain > b.gain + kEpsilon; });
+  review.score = "Capped utility : " + FixedText(suggestion.before, 1) + " now, " + FixedText(suggestion.after, 1) +
+                 " suggested";
+  return review;
 }
 
 }  // namespace davoruzivi

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "itemdb/stat_catalogue.h"
@@ -64,6 +65,32 @@ bool HoldsCraftedItem(const Template& model, const Configuration& configuration,
 // Suggests the gems of the crafted items in the slots (each must hold one).
 GemSuggestion SuggestGems(const Template& model, const MasterVault& vault, const AppliedClass& applied,
                           const Configuration& configuration, std::span<const int> slots, GemBudget budget);
+
+// What the suggestion dialog shows: each item's gems and charge as they are
+// and as suggested, and each counted stat whose total moves, the largest
+// gain up to the cap first.
+struct SuggestionItemRow {
+  int equipmentSlot = 0;
+  std::string name;
+  std::string currentGems;  // "Strength+29, Quickness+8", or "(none)"
+  std::string currentCharge;
+  std::string suggestedGems;
+  std::string suggestedCharge;
+};
+struct SuggestionStatRow {
+  std::string label;
+  std::int32_t before = 0;
+  std::int32_t after = 0;
+  std::int32_t cap = 0;
+  double gain = 0.0;  // the ToA worth of the change up to the cap
+};
+struct SuggestionReview {
+  std::vector<SuggestionItemRow> items;
+  std::vector<SuggestionStatRow> stats;
+  std::string score;  // "Capped utility : 1155.2 now, 1281.2 suggested"
+};
+SuggestionReview ReviewSuggestion(const Template& model, const MasterVault& vault, const AppliedClass& applied,
+                                  const Configuration& configuration, const GemSuggestion& suggestion);
 
 // Writes a suggested item's gems into gem slots 1..4 of the crafted item.
 void ApplySuggestedGems(const SuggestedItem& suggested, CraftedItem& item);

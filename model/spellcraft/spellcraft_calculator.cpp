@@ -121,6 +121,7 @@ void SpellcraftCalculator::Open() {
   Template& model = workflow_.Model();
   if (!IsCraftedSlot(model.CurrentSlot)) model.CurrentSlot = slot::Chest;
   open_ = true;
+  undo_.clear();
   page_ = CalculatorPage::Spellcraft;
   picked_ = -1;
   charge_ = {};
@@ -232,6 +233,7 @@ void SpellcraftCalculator::Load() {
 
 void SpellcraftCalculator::NewItem() {
   if (!open_ || !NewEnabled()) return;
+  undo_.clear();
   if (page_ != CalculatorPage::Spellcraft) ShowPage(CalculatorPage::Spellcraft);
   Items().push_back(CraftedItem{});
   RefreshEntries();
@@ -257,6 +259,7 @@ void SpellcraftCalculator::CopyItem() {
 
 void SpellcraftCalculator::DeleteItem() {
   if (!open_ || !DeleteEnabled()) return;
+  undo_.clear();  // the positions it holds move
   const int entry = picked_;
   Template& model = workflow_.Model();
   EquipInCurrentSlot(model, kEmptySlotRef);
@@ -457,6 +460,69 @@ void SpellcraftCalculator::ReturnGem(int gem) {
   previous_[At(gem)] = 0;
   Update();
   workflow_.Recalculate(TemplateWorkflow::Change::None);  // the plan is a gem longer
+}
+
+// ------------------------------------------------------------------ gem suggestion
+
+GemSuggestion SpellcraftCalculator::SuggestForItem() const {
+  const Configuration* configuration = workflow_.Model().Current();
+  if (!SuggestEnabled() || !configuration) return {};
+  const std::vector<int> slots{CurrentSlot()};
+  return SuggestGems(workflow_.Model(), workflow_.Vault(), workflow_.Class(), *configuration, slots,
+                     GemBudget::Capacity);
+}
+
+bool SpellcraftCalculator::SuggestAllEnabled() const {
+  const Configuration* configuration = workflow_.Model().Current();
+  return open_ && !Overcharged() && configuration && !CraftedSlotsCounted(workflow_.Model(), *configuration).empty();
+}
+
+GemSuggestion SpellcraftCalculator::SuggestForAll() const {
+  const Configuration* configuration = workflow_.Model().Current();
+  if (!SuggestAllEnabled()) return {};
+  return SuggestGems(workflow_.Model(), workflow_.Vault(), workflow_.Class(), *configuration,
+                     CraftedSlotsCounted(workflow_.Model(), *configuration), GemBudget::Capacity);
+}
+
+void SpellcraftCalculator::ApplySuggestion(const GemSuggestion& suggestion) {
+  const Configuration* configuration = workflow_.Model().Current();
+  if (!open_ || Overcharged() || !configuration || suggestion.items.empty()) return;
+  const int shownSlot = CurrentSlot();
+  std::vector<UndoEntry> undo;
+  for (const SuggestedItem& suggested : suggestion.items) {
+    if (!HoldsCraftedItem(workflow_.Model(), *configuration, suggested.equipmentSlot)) continue;
+    SwitchSlot(suggested.equipmentSlot);  // picks the crafted item the slot holds
+    if (!ItemPicked()) continue;
+    undo.push_back({suggested.equipmentSlot, picked_ - 1, Items()[At(picked_ - 1)]});
+    ShowGems(suggested);
+    Update();
+  }
+  SwitchSlot(shownSlot);
+  undo_ = std::move(undo);
+}
+
+// The gem controls take the suggested gems, as the user would choose them.
+void SpellcraftCalculator::ShowGems(const SuggestedItem& suggested) {
+  for (int gem = 0; gem < kGemSlots; ++gem) {
+    const SuggestedGem& chosen = suggested.gems[At(gem)];
+    GemControls& controls = gems_[At(gem)];
+    controls.archetype = kFullListing;
+    controls.entry = chosen.stat == 0 ? 0 : std::max(GemStatEntryOf(chosen.stat), 0);
+    controls.tier = controls.entry == 0 ? -1 : chosen.tier;
+    previous_[At(gem)] = controls.entry;
+  }
+}
+
+void SpellcraftCalculator::UndoSuggestion() {
+  if (!open_ || !UndoEnabled()) return;
+  Template& model = workflow_.Model();
+  for (const UndoEntry& entry : undo_) {
+    auto& items = model.ListsOf(SlotKindOf(entry.equipmentSlot)).CraftedItems;
+    if (At(entry.position) < items.size()) items[At(entry.position)] = entry.item;
+  }
+  undo_.clear();
+  SwitchSlot(CurrentSlot());  // the controls show the item as it is again
+  workflow_.Recalculate();
 }
 
 // ------------------------------------------------------------------ update and store

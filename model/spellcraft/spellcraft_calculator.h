@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "spellcraft/crafted_tables.h"
+#include "spellcraft/gem_suggestion.h"
 #include "spellcraft/omnicrafter_plan.h"
 #include "spellcraft/spellcraft_rules.h"
 #include "template/crafted_item.h"
@@ -115,6 +116,20 @@ class SpellcraftCalculator {
   // Appends the gem slot's gem to the plan and empties the slot.
   void ReturnGem(int gem);
 
+  // ---- gem suggestion
+  // "Suggest &Gems": the best gems of the picked item, the others as they are.
+  bool SuggestEnabled() const { return ItemPicked() && !Overcharged(); }
+  GemSuggestion SuggestForItem() const;
+  // "Suggest for All Crafted Pieces": every crafted item the configuration counts.
+  bool SuggestAllEnabled() const;
+  GemSuggestion SuggestForAll() const;
+  // Writes the suggested gems item by item through the controls and Store, as
+  // the user would set them, and keeps the items as they were for one undo.
+  void ApplySuggestion(const GemSuggestion& suggestion);
+  bool UndoEnabled() const { return !undo_.empty() && !Overcharged(); }
+  // "Undo Suggestion": the items the last suggestion changed, as they were.
+  void UndoSuggestion();
+
   // ---- what the window shows
   // The item as the controls make it: what a store writes.
   const CraftedItem& Working() const { return working_; }
@@ -174,6 +189,7 @@ class SpellcraftCalculator {
   CraftedItem ItemFromControls() const;
   void Store();
   OmniCrafted& Plan() const;
+  void ShowGems(const SuggestedItem& suggested);
 
   TemplateWorkflow& workflow_;
   platform::MessageBox& messages_;
@@ -196,6 +212,13 @@ class SpellcraftCalculator {
   bool forceFifthSlot_ = true;
   bool loading_ = false;
   int plannedPick_ = -1;  // GemBox1
+  // An item as it was before a suggestion was applied to it.
+  struct UndoEntry {
+    int equipmentSlot;
+    int position;
+    CraftedItem item;
+  };
+  std::vector<UndoEntry> undo_;
   ChargeFigures charge_{};
 };
 

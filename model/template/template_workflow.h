@@ -109,6 +109,7 @@ class TemplateWorkflow {
   // At start-up the caption reads "( No Template ) - [ No Configuration ]".
   void ShowStartupCaption() { startupCaption_ = true; }
   const AppliedClass& Class() const { return applied_; }
+  const MasterVault& Vault() const { return vault_; }
   // What item descriptions read of the template: the vault's vocabularies and
   // the class's armour and realm.
   DescriptionContext ItemDescriptionContext() const;

@@ -317,5 +317,42 @@ TEST_F(SpellcraftCalculatorTest, NamesPagesAndDone) {
   EXPECT_TRUE(messages_.notices.empty());
 }
 
+TEST_F(SpellcraftCalculatorTest, SuggestionsAreAppliedThroughTheControlsAndUndoneOnce) {
+  Start(kArmsman);
+  model_.Configurations[0].Level = 50;
+  OpenOn(slot::Head);
+  calculator_.NewItem();
+  calculator_.ChangeLevel(51);
+  SetGem(0, kStrength, 3);
+  calculator_.SwitchSlot(slot::Chest);
+  calculator_.NewItem();
+  calculator_.ChangeLevel(51);
+  const CraftedItem chestBefore = Items(slot::Chest)[0];
+  const CraftedItem helmBefore = Items(slot::Head)[0];
+
+  const GemSuggestion all = calculator_.SuggestForAll();
+  ASSERT_EQ(all.items.size(), 2u);
+  calculator_.ApplySuggestion(all);
+  EXPECT_EQ(model_.CurrentSlot, slot::Chest) << "the calculator stays on its slot";
+  for (const SuggestedItem& item : all.items) {
+    const CraftedItem& stored = Items(item.equipmentSlot)[0];
+    for (std::size_t gem = 0; gem < 4; ++gem) {
+      EXPECT_EQ(stored.StatIds[gem], item.gems[gem].stat);
+      if (item.gems[gem].stat != 0) {
+        EXPECT_EQ(stored.StatValues[gem], item.gems[gem].amount);
+      }
+    }
+  }
+  EXPECT_EQ(calculator_.Gem(0).entry, GemStatEntryOf(all.items[0].gems[0].stat));
+  EXPECT_GT(all.after, all.before);
+
+  ASSERT_TRUE(calculator_.UndoEnabled());
+  calculator_.UndoSuggestion();
+  EXPECT_EQ(Items(slot::Chest)[0], chestBefore);
+  EXPECT_EQ(Items(slot::Head)[0], helmBefore);
+  EXPECT_FALSE(calculator_.UndoEnabled()) << "one undo";
+  EXPECT_EQ(calculator_.Gem(0), GemControls{});
+}
+
 }  // namespace
 }  // namespace davoruzivi
