@@ -413,8 +413,8 @@ SuggestionReview ReviewSuggestion(const Template& model, const MasterVault& vaul
   for (const SuggestedItem& item : suggestion.items) {
     const CraftedItem& current = CraftedItemIn(suggested, configuration, item.equipmentSlot);
     review.items.push_back({item.equipmentSlot, current.Name.Str(),
-                            GemsText(GemsOfItem(item.equipmentSlot, current).gems), ImbueText(ItemCharge(current).charge),
-                            GemsText(item.gems), ImbueText(item.charge)});
+                            GemsText(GemsOfItem(item.equipmentSlot, current).gems),
+                            ImbueText(ItemCharge(current).charge), GemsText(item.gems), ImbueText(item.charge)});
     ApplySuggestedGems(item, CraftedItemIn(suggested, configuration, item.equipmentSlot));
   }
   const StatResult before = CalcStats(model, vault, applied, configuration);
@@ -422,13 +422,14 @@ SuggestionReview ReviewSuggestion(const Template& model, const MasterVault& vaul
   for (int stat : CountedStats(applied)) {
     const std::size_t i = At(stat);
     if (before.Totals[i] == after.Totals[i]) continue;
-    const double gain = ToAUtilityWorth(stat) * (std::min(after.Totals[i], after.Caps[i]) - std::min(before.Totals[i], before.Caps[i]));
+    const double gain =
+        ToAUtilityWorth(stat) * (std::min(after.Totals[i], after.Caps[i]) - std::min(before.Totals[i], before.Caps[i]));
     review.stats.push_back({std::string(LabelOf(stat)), before.Totals[i], after.Totals[i], after.Caps[i], gain});
   }
   std::stable_sort(review.stats.begin(), review.stats.end(),
                    [](const SuggestionStatRow& a, const SuggestionStatRow& b) { return a.gain > b.gain + kEpsilon; });
-  review.score = "Capped utility : " + FixedText(suggestion.before, 1) + " now, " + FixedText(suggestion.after, 1) +
-                 " suggested";
+  review.score =
+      "Capped utility : " + FixedText(suggestion.before, 1) + " now, " + FixedText(suggestion.after, 1) + " suggested";
   return review;
 }
 

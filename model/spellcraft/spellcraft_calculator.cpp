@@ -484,6 +484,12 @@ GemSuggestion SpellcraftCalculator::SuggestForAll() const {
                      CraftedSlotsCounted(workflow_.Model(), *configuration), GemBudget::Capacity);
 }
 
+SuggestionReview SpellcraftCalculator::ReviewOf(const GemSuggestion& suggestion) const {
+  const Configuration* configuration = workflow_.Model().Current();
+  if (!configuration) return {};
+  return ReviewSuggestion(workflow_.Model(), workflow_.Vault(), workflow_.Class(), *configuration, suggestion);
+}
+
 void SpellcraftCalculator::ApplySuggestion(const GemSuggestion& suggestion) {
   const Configuration* configuration = workflow_.Model().Current();
   if (!open_ || Overcharged() || !configuration || suggestion.items.empty()) return;

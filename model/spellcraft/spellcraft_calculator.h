@@ -123,6 +123,8 @@ class SpellcraftCalculator {
   // "Suggest for All Crafted Pieces": every crafted item the configuration counts.
   bool SuggestAllEnabled() const;
   GemSuggestion SuggestForAll() const;
+  // What the suggestion dialog shows of a suggestion.
+  SuggestionReview ReviewOf(const GemSuggestion& suggestion) const;
   // Writes the suggested gems item by item through the controls and Store, as
   // the user would set them, and keeps the items as they were for one undo.
   void ApplySuggestion(const GemSuggestion& suggestion);

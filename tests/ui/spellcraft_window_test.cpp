@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -231,6 +232,59 @@ class SpellcraftWindowTest : public QObject {
     QCOMPARE(session.planner.model.Current()->Slots[slot::Chest], std::string("c0"));
     QCOMPARE(session.planner.model.Configurations[0].Slots[slot::Chest], std::string("c0"));
     QCOMPARE(Control<QListWidget>(calculator, "CustomListing")->currentRow(), 1);
+  }
+
+  // The gem suggestion's dialog: Cancel changes nothing, Apply fills the
+  // chest within its capacity and the totals rise, Undo takes it back.
+  void suggestedGemsAreReviewedAppliedAndUndone() {
+    Session session;
+    ui::SpellcraftWindow* calculator = DockOnNewTemplate(session);
+    QVERIFY(calculator);
+    QVERIFY(!Control(calculator, "btnSuggest")->isEnabled());  // no item picked
+    QTest::mouseClick(Control<QPushButton>(calculator, "btnNew"), Qt::LeftButton);
+    Choose(Control<QComboBox>(calculator, "sLevel"), "51");
+    const CraftedItem before = Chests(session)[0];
+    const QStringList totalsBefore = MainStatRows(session);
+    const auto cappedUtility = [&session] {
+      const ui::Planner& planner = session.planner;
+      return CappedUtility(
+          CalcStats(planner.model, planner.vault, planner.workflow.Class(), *planner.model.Current()),
+          planner.workflow.Class());
+    };
+    const double utilityBefore = cappedUtility();
+
+    bool reviewed = false;
+    const auto answer = [&reviewed](const char* button) {
+      QTimer::singleShot(0, [&reviewed, button] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        reviewed = dialog && dialog->objectName() == "GemSuggestion" &&
+                   dialog->findChild<QTableWidget*>("SuggestedItems")->rowCount() == 1 &&
+                   dialog->findChild<QTableWidget*>("SuggestedStats")->rowCount() > 0;
+        if (dialog) dialog->findChild<QPushButton*>(button)->click();
+      });
+    };
+    answer("btnCancelSuggestion");
+    QTest::mouseClick(Control<QPushButton>(calculator, "btnSuggest"), Qt::LeftButton);
+    QVERIFY(reviewed);
+    QCOMPARE(Chests(session)[0], before);
+    QVERIFY(!Control(calculator, "btnUndoSuggestion")->isEnabled());
+
+    answer("btnApplySuggestion");
+    QTest::mouseClick(Control<QPushButton>(calculator, "btnSuggest"), Qt::LeftButton);
+    QVERIFY(reviewed);
+    for (int gem = 1; gem <= 4; ++gem)
+      QVERIFY(Control<QComboBox>(calculator, QString("scFake%1").arg(gem))->currentText() != "<Empty>");
+    QVERIFY(Control<QLabel>(calculator, "charge")->text().toDouble() <=
+            Control<QLabel>(calculator, "imbuecap")->text().toDouble());
+    QVERIFY(Chests(session)[0] != before);
+    QCOMPARE(MainStatRows(session), ExpectedMainStatRows(session));
+    QVERIFY(cappedUtility() > utilityBefore);
+
+    QTest::mouseClick(Control<QPushButton>(calculator, "btnUndoSuggestion"), Qt::LeftButton);
+    QCOMPARE(Chests(session)[0], before);
+    QCOMPARE(MainStatRows(session), totalsBefore);
+    QCOMPARE(cappedUtility(), utilityBefore);
+    QVERIFY(!Control(calculator, "btnUndoSuggestion")->isEnabled());
   }
 
   // The companion's "stats --omni-slots --omni-gem" gives the totals that the

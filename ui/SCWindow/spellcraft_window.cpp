@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "GMAIN/planner.h"
+#include "SCWindow/gem_suggestion_dialog.h"
 #include "combo_lists.h"
 #include "hints.h"
 #include "platform/qt/qt_text.h"
@@ -80,9 +81,7 @@ QStringList FullGemStatList() {
 }  // namespace
 
 SpellcraftWindow::SpellcraftWindow(Planner& planner, QWidget* parent)
-    : DockedEditor(parent),
-      calculator_(planner.workflow, planner.services.messages),
-      omnicrafter_(planner.workflow) {
+    : DockedEditor(parent), calculator_(planner.workflow, planner.services.messages), omnicrafter_(planner.workflow) {
   setObjectName("Spellcraft");
   setWindowTitle("Spellcraft Calculator");
   pages_ = new QTabWidget(this);
@@ -114,6 +113,7 @@ QWidget* SpellcraftWindow::BuildSpellcraftPage() {
   auto* contents = new QWidget;
   auto* layout = new QVBoxLayout(contents);
   layout->addWidget(BuildEntryColumn());
+  layout->addWidget(BuildSuggestionRow());
   layout->addWidget(BuildItemGroup());
   layout->addWidget(BuildFigures());
   layout->addStretch(1);
@@ -156,6 +156,26 @@ QWidget* SpellcraftWindow::BuildEntryColumn() {
   layout->addLayout(buttons);
   layout->addWidget(BuildPlannedGems(), 2);
   return top;
+}
+
+QWidget* SpellcraftWindow::BuildSuggestionRow() {
+  auto* row = new QWidget;
+  suggest_ = new QPushButton("Suggest &Gems", row);
+  suggest_->setObjectName("btnSuggest");
+  SetHint(suggest_, "Suggests the four gems of this item that raise the capped totals most");
+  connect(suggest_, &QPushButton::clicked, this, [this] { ReviewAndApply(calculator_.SuggestForItem()); });
+  suggestAll_ = new QPushButton("Suggest for All Crafted Pieces", row);
+  suggestAll_->setObjectName("btnSuggestAll");
+  SetHint(suggestAll_, "Suggests the gems of every crafted piece this configuration wears");
+  connect(suggestAll_, &QPushButton::clicked, this, [this] { ReviewAndApply(calculator_.SuggestForAll()); });
+  undoSuggestion_ = EditButton("Undo Suggestion", "btnUndoSuggestion", [this] { calculator_.UndoSuggestion(); });
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(suggest_);
+  layout->addWidget(suggestAll_);
+  layout->addWidget(undoSuggestion_);
+  layout->addStretch(1);
+  return row;
 }
 
 QGroupBox* SpellcraftWindow::BuildPlannedGems() {
@@ -431,6 +451,13 @@ QPushButton* SpellcraftWindow::EditButton(const char* caption, const char* objec
   return button;
 }
 
+void SpellcraftWindow::ReviewAndApply(const GemSuggestion& suggestion) {
+  if (suggestion.items.empty()) return;
+  GemSuggestionDialog review(calculator_.ReviewOf(suggestion), this);
+  if (review.exec() != QDialog::Accepted) return;
+  Edit([&] { calculator_.ApplySuggestion(suggestion); });
+}
+
 void SpellcraftWindow::Edit(const std::function<void()>& change) {
   change();
   Refresh();
@@ -524,6 +551,9 @@ void SpellcraftWindow::RefreshEnabling() {
   clearButton_->setEnabled(calculator_.ClearEnabled());
   available_->setEnabled(calculator_.PlannedGemsEnabled());
   take_->setEnabled(calculator_.TakeEnabled());
+  suggest_->setEnabled(calculator_.SuggestEnabled());
+  suggestAll_->setEnabled(calculator_.SuggestAllEnabled());
+  undoSuggestion_->setEnabled(calculator_.UndoEnabled());
   name_->setEnabled(calculator_.NameEnabled());
   armour_->setEnabled(calculator_.ArmourKindEnabled());
   fifthSlot_->setEnabled(calculator_.FifthSlotEnabled());

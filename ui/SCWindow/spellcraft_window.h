@@ -69,6 +69,7 @@ class SpellcraftWindow final : public DockedEditor {
   // ---- building
   QWidget* BuildSpellcraftPage();
   QWidget* BuildEntryColumn();
+  QWidget* BuildSuggestionRow();
   QGroupBox* BuildPlannedGems();
   QGroupBox* BuildItemGroup();
   void AddNameRows(QGridLayout& grid, QWidget* group);
@@ -85,6 +86,8 @@ class SpellcraftWindow final : public DockedEditor {
   // Runs a change of the calculator or the plan and shows its outcome; the
   // main window's totals follow.
   void Edit(const std::function<void()>& change);
+  // Shows the suggestion for review and applies it when the user accepts.
+  void ReviewAndApply(const GemSuggestion& suggestion);
   // A push button whose click is such a change.
   QPushButton* EditButton(const char* caption, const char* objectName, std::function<void()> change);
 
@@ -102,20 +105,23 @@ class SpellcraftWindow final : public DockedEditor {
   OmnicrafterPage omnicrafter_;
   bool refreshing_ = false;  // what the window shows itself is no change of the user's
 
-  QTabWidget* pages_ = nullptr;          // holditem
-  QComboBox* slotSwitch_ = nullptr;      // SlotSwitch
-  QListWidget* listing_ = nullptr;       // CustomListing
-  QPushButton* newButton_ = nullptr;     // btnNew
-  QPushButton* copyButton_ = nullptr;    // btnCopyItem
-  QPushButton* deleteButton_ = nullptr;  // btnDel
-  QPushButton* clearButton_ = nullptr;   // btnClearSC
-  QListWidget* available_ = nullptr;     // GemBox1
-  QLabel* imbueCost_ = nullptr;          // ImbueCost
-  QPushButton* take_ = nullptr;          // SpeedButton6
-  QLineEdit* name_ = nullptr;            // eItemName
-  QCheckBox* autoName_ = nullptr;        // AutoName
-  QComboBox* level_ = nullptr;           // sLevel
-  QComboBox* armour_ = nullptr;          // cAbs
+  QTabWidget* pages_ = nullptr;            // holditem
+  QComboBox* slotSwitch_ = nullptr;        // SlotSwitch
+  QListWidget* listing_ = nullptr;         // CustomListing
+  QPushButton* newButton_ = nullptr;       // btnNew
+  QPushButton* copyButton_ = nullptr;      // btnCopyItem
+  QPushButton* deleteButton_ = nullptr;    // btnDel
+  QPushButton* clearButton_ = nullptr;     // btnClearSC
+  QListWidget* available_ = nullptr;       // GemBox1
+  QLabel* imbueCost_ = nullptr;            // ImbueCost
+  QPushButton* take_ = nullptr;            // SpeedButton6
+  QPushButton* suggest_ = nullptr;         // btnSuggest
+  QPushButton* suggestAll_ = nullptr;      // btnSuggestAll
+  QPushButton* undoSuggestion_ = nullptr;  // btnUndoSuggestion
+  QLineEdit* name_ = nullptr;              // eItemName
+  QCheckBox* autoName_ = nullptr;          // AutoName
+  QComboBox* level_ = nullptr;             // sLevel
+  QComboBox* armour_ = nullptr;            // cAbs
   std::array<GemRowControls, kGemSlots> gems_{};
   QComboBox* fifthSlot_ = nullptr;   // cbFifthSlot
   QCheckBox* forceFifth_ = nullptr;  // FifthForced

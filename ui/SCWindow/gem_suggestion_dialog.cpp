@@ -1,0 +1,75 @@
+#include "SCWindow/gem_suggestion_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/qt/qt_text.h"
+#include "template/slots.h"
+
+namespace davoruzivi::ui {
+namespace {
+
+using platform::ToQString;
+
+QTableWidget* NewTable(const char* objectName, const QStringList& headings, QWidget* parent) {
+  auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+  table->setObjectName(objectName);
+  table->setHorizontalHeaderLabels(headings);
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
+}
+
+void AddRow(QTableWidget& table, const QStringList& cells) {
+  const int row = table.rowCount();
+  table.insertRow(row);
+  for (int column = 0; column < cells.size(); ++column) {
+    auto* cell = new QTableWidgetItem(cells[column]);
+    if (column > 0 && cells[column].front().isDigit()) cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table.setItem(row, column, cell);
+  }
+}
+
+}  // namespace
+
+GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget* parent) : QDialog(parent) {
+  setObjectName("GemSuggestion");
+  setWindowTitle("Gem Suggestion");
+  auto* items = NewTable("SuggestedItems", {"Slot", "Item", "Gems now", "Charge", "Suggested gems", "Charge"}, this);
+  for (const SuggestionItemRow& row : review.items)
+    AddRow(*items, {ToQString(SlotBaseName(row.equipmentSlot)), ToQString(row.name), ToQString(row.currentGems),
+                    ToQString(row.currentCharge), ToQString(row.suggestedGems), ToQString(row.suggestedCharge)});
+  auto* stats = NewTable("SuggestedStats", {"Stat", "Now", "Suggested", "Cap", "Gain"}, this);
+  for (const SuggestionStatRow& row : review.stats)
+    AddRow(*stats, {ToQString(row.label), QString::number(row.before), QString::number(row.after),
+                    QString::number(row.cap), QString::number(row.gain, 'f', 1)});
+  auto* score = new QLabel(ToQString(review.score), this);
+  score->setObjectName("SuggestionScore");
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* apply = buttons->addButton("Apply", QDialogButtonBox::AcceptRole);
+  apply->setObjectName("btnApplySuggestion");
+  apply->setDefault(true);
+  buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("btnCancelSuggestion");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("The crafted pieces", this));
+  layout->addWidget(items, 1);
+  layout->addWidget(new QLabel("The totals that change", this));
+  layout->addWidget(stats, 2);
+  layout->addWidget(score);
+  layout->addWidget(buttons);
+  resize(720, 480);
+}
+
+}  // namespace davoruzivi::ui
