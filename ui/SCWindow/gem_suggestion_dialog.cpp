@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "platform/qt/qt_text.h"
 #include "template/slots.h"
@@ -16,15 +17,21 @@ namespace {
 
 using platform::ToQString;
 
-QTableWidget* NewTable(const char* objectName, const QStringList& headings, QWidget* parent) {
+constexpr int kWidth = 960, kHeight = 600;
+
+// A read-only table whose text columns share the width and wrap; the other
+// columns take what their contents need.
+QTableWidget* NewTable(const char* objectName, const QStringList& headings, std::initializer_list<int> textColumns,
+                       QWidget* parent) {
   auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
   table->setObjectName(objectName);
   table->setHorizontalHeaderLabels(headings);
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setWordWrap(true);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->horizontalHeader()->setStretchLastSection(true);
+  for (int column : textColumns) table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
   return table;
 }
 
@@ -43,11 +50,12 @@ void AddRow(QTableWidget& table, const QStringList& cells) {
 GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget* parent) : QDialog(parent) {
   setObjectName("GemSuggestion");
   setWindowTitle("Gem Suggestion");
-  auto* items = NewTable("SuggestedItems", {"Slot", "Item", "Gems now", "Charge", "Suggested gems", "Charge"}, this);
+  auto* items =
+      NewTable("SuggestedItems", {"Slot", "Item", "Gems now", "Charge", "Suggested gems", "Charge"}, {1, 2, 4}, this);
   for (const SuggestionItemRow& row : review.items)
     AddRow(*items, {ToQString(SlotBaseName(row.equipmentSlot)), ToQString(row.name), ToQString(row.currentGems),
                     ToQString(row.currentCharge), ToQString(row.suggestedGems), ToQString(row.suggestedCharge)});
-  auto* stats = NewTable("SuggestedStats", {"Stat", "Now", "Suggested", "Cap", "Gain"}, this);
+  auto* stats = NewTable("SuggestedStats", {"Stat", "Now", "Suggested", "Cap", "Gain"}, {0}, this);
   for (const SuggestionStatRow& row : review.stats)
     AddRow(*stats, {ToQString(row.label), QString::number(row.before), QString::number(row.after),
                     QString::number(row.cap), QString::number(row.gain, 'f', 1)});
@@ -66,10 +74,11 @@ GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget
   layout->addWidget(new QLabel("The crafted pieces", this));
   layout->addWidget(items, 1);
   layout->addWidget(new QLabel("The totals that change", this));
-  layout->addWidget(stats, 2);
+  layout->addWidget(stats, 1);
   layout->addWidget(score);
   layout->addWidget(buttons);
-  resize(720, 480);
+  resize(kWidth, kHeight);
+  items->resizeRowsToContents();
 }
 
 }  // namespace davoruzivi::ui
