@@ -464,6 +464,13 @@ void SpellcraftCalculator::ReturnGem(int gem) {
 
 // ------------------------------------------------------------------ gem suggestion
 
+bool SpellcraftCalculator::SuggestEnabled() const {
+  const Configuration* configuration = workflow_.Model().Current();
+  if (!open_ || !ItemPicked() || Overcharged() || !configuration) return false;
+  const std::vector<int> counted = CraftedSlotsCounted(workflow_.Model(), *configuration);
+  return std::find(counted.begin(), counted.end(), CurrentSlot()) != counted.end();
+}
+
 GemSuggestion SpellcraftCalculator::SuggestForItem() const {
   const Configuration* configuration = workflow_.Model().Current();
   if (!SuggestEnabled() || !configuration) return {};

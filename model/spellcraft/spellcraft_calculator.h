@@ -117,8 +117,9 @@ class SpellcraftCalculator {
   void ReturnGem(int gem);
 
   // ---- gem suggestion
-  // "Suggest &Gems": the best gems of the picked item, the others as they are.
-  bool SuggestEnabled() const { return ItemPicked() && !Overcharged(); }
+  // "Suggest &Gems": the best gems of the picked item, the others as they are;
+  // only for an item the configuration's totals count.
+  bool SuggestEnabled() const;
   GemSuggestion SuggestForItem() const;
   // "Suggest for All Crafted Pieces": every crafted item the configuration counts.
   bool SuggestAllEnabled() const;

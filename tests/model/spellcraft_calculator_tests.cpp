@@ -330,6 +330,12 @@ TEST_F(SpellcraftCalculatorTest, SuggestionsAreAppliedThroughTheControlsAndUndon
   const CraftedItem chestBefore = Items(slot::Chest)[0];
   const CraftedItem helmBefore = Items(slot::Head)[0];
 
+  EXPECT_TRUE(calculator_.SuggestEnabled());
+  calculator_.SwitchSlot(slot::RightHand);
+  calculator_.NewItem();
+  EXPECT_FALSE(calculator_.SuggestEnabled()) << "a right hand weapon does not count beside a two-handed one";
+  calculator_.SwitchSlot(slot::Chest);
+
   const GemSuggestion all = calculator_.SuggestForAll();
   ASSERT_EQ(all.items.size(), 2u);
   calculator_.ApplySuggestion(all);
