@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <optional>
 
 #include "core/decimal_text.h"
 #include "itemdb/item_metrics.h"
@@ -67,7 +66,6 @@ class UtilityPicture {
 
   const Totals& StartTotals() const { return totals_; }
   const std::vector<int>& Effects(int entry) const { return effects_[At(entry)]; }
-  std::size_t Size() const { return worth_.size(); }
 
   double Utility(const Totals& totals) const {
     double sum = 0.0;
