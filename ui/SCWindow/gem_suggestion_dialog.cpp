@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "hints.h"
 #include "platform/qt/qt_text.h"
 #include "template/slots.h"
 
@@ -47,7 +48,8 @@ void AddRow(QTableWidget& table, const QStringList& cells) {
 
 }  // namespace
 
-GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget* parent) : QDialog(parent) {
+GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, bool hoverFocus, QWidget* parent)
+    : QDialog(parent), hoverFocus_(hoverFocus) {
   setObjectName("GemSuggestion");
   setWindowTitle("Gem Suggestion");
   auto* items =
@@ -70,6 +72,10 @@ GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{items, stats, apply, buttons->button(QDialogButtonBox::Cancel)})
+    control->installEventFilter(this);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("The crafted pieces", this));
   layout->addWidget(items, 1);
@@ -79,6 +85,11 @@ GemSuggestionDialog::GemSuggestionDialog(const SuggestionReview& review, QWidget
   layout->addWidget(buttons);
   resize(kWidth, kHeight);
   items->resizeRowsToContents();
+}
+
+bool GemSuggestionDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (hoverFocus_) FocusOnEnter(watched, event);
+  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace davoruzivi::ui

@@ -14,7 +14,14 @@ class GemSuggestionDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit GemSuggestionDialog(const SuggestionReview& review, QWidget* parent = nullptr);
+  // `hoverFocus`: the main window's option that a control the mouse enters takes the keyboard focus.
+  GemSuggestionDialog(const SuggestionReview& review, bool hoverFocus, QWidget* parent = nullptr);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool hoverFocus_;
 };
 
 }  // namespace davoruzivi::ui

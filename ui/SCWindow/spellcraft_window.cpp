@@ -81,7 +81,10 @@ QStringList FullGemStatList() {
 }  // namespace
 
 SpellcraftWindow::SpellcraftWindow(Planner& planner, QWidget* parent)
-    : DockedEditor(parent), calculator_(planner.workflow, planner.services.messages), omnicrafter_(planner.workflow) {
+    : DockedEditor(parent),
+      settings_(planner.settings),
+      calculator_(planner.workflow, planner.services.messages),
+      omnicrafter_(planner.workflow) {
   setObjectName("Spellcraft");
   setWindowTitle("Spellcraft Calculator");
   pages_ = new QTabWidget(this);
@@ -453,7 +456,7 @@ QPushButton* SpellcraftWindow::EditButton(const char* caption, const char* objec
 
 void SpellcraftWindow::ReviewAndApply(const GemSuggestion& suggestion) {
   if (suggestion.items.empty()) return;
-  GemSuggestionDialog review(calculator_.ReviewOf(suggestion), this);
+  GemSuggestionDialog review(calculator_.ReviewOf(suggestion), settings_.Hover, this);
   if (review.exec() != QDialog::Accepted) return;
   Edit([&] { calculator_.ApplySuggestion(suggestion); });
 }

@@ -28,6 +28,10 @@ class QTableWidget;
 class QTabWidget;
 class QToolButton;
 
+namespace davoruzivi {
+struct Settings;
+}
+
 namespace davoruzivi::ui {
 
 class Planner;
@@ -101,6 +105,7 @@ class SpellcraftWindow final : public DockedEditor {
   void RefreshEnabling();
   void RefreshOmnicrafter();
 
+  const Settings& settings_;  // the hover focus option
   SpellcraftCalculator calculator_;
   OmnicrafterPage omnicrafter_;
   bool refreshing_ = false;  // what the window shows itself is no change of the user's
