@@ -1080,13 +1080,15 @@ std::string AutomaticName(const CraftedItem& item, int realm, int equipmentSlot,
   return name + " : ( " + std::string(bonusText) + " )";
 }
 
-// ---- alchemy procs ----
+// ---- armour kinds ----
 
 std::vector<std::string_view> ArmourKindTexts() {
   std::vector<std::string_view> texts(kArmorAbsorptionTexts.begin(), kArmorAbsorptionTexts.end());
   texts.emplace_back("Non-Armor");
   return texts;
 }
+
+// ---- alchemy procs ----
 
 std::span<const std::string_view> AlchemyProcList() { return kAlchemyProcs; }
 
@@ -1123,6 +1125,13 @@ std::vector<int> ArchetypeEntries(int archetype) {
     for (int entry = range.first; entry <= range.last; ++entry)
       if (type.leftOut.empty() || GemStatLabel(entry) != type.leftOut) entries.push_back(entry);
   return entries;
+}
+
+std::vector<std::string_view> ArchetypeLabels(int archetype) {
+  if (archetype == kNoArchetype) return {kChooseArchetype};
+  std::vector<std::string_view> labels;
+  for (int entry : ArchetypeEntries(archetype)) labels.push_back(GemStatLabel(entry));
+  return labels;
 }
 
 int ArchetypePositionOf(int archetype, int entry) {

@@ -92,10 +92,12 @@ int CraftedBonusLevel(const CraftedItem& item);
 std::string AutomaticName(const CraftedItem& item, int realm, int equipmentSlot,
                           std::span<const FifthSlotOffer> offers);
 
-// ---- alchemy procs ----
+// ---- armour kinds ----
 
 // The armour kinds of a crafted item: the class armour texts, then "Non-Armor".
 std::vector<std::string_view> ArmourKindTexts();
+
+// ---- alchemy procs ----
 
 inline constexpr std::string_view kNoAlchemyProc = "(No Proc Selected)";
 
@@ -123,6 +125,9 @@ std::span<const std::string_view> ArchetypeCaptions();
 // (entry 0) first; none for "<Select>" (whose box shows only
 // kChooseArchetype) and for a value outside the list.
 std::vector<int> ArchetypeEntries(int archetype);
+// The labels an archetype's stat box lists: kChooseArchetype alone for
+// "<Select>", none for a value outside the list.
+std::vector<std::string_view> ArchetypeLabels(int archetype);
 // The position of a gem stat list entry in the archetype's box, or -1.
 int ArchetypePositionOf(int archetype, int entry);
 

@@ -341,7 +341,10 @@ GemSuggestion SuggestGems(const Template& model, const MasterVault& vault, const
                           const Configuration& configuration, std::span<const int> slots, GemBudget budget) {
   GemSuggestion suggestion;
   suggestion.before = CappedUtility(CalcStats(model, vault, applied, configuration), applied);
-  std::vector<int> ordered(slots.begin(), slots.end());
+  // Each crafted slot once, ascending; a slot without a crafted item has no gems to suggest.
+  std::vector<int> ordered;
+  for (int s : slots)
+    if (HoldsCraftedItem(model, configuration, s)) ordered.push_back(s);
   std::sort(ordered.begin(), ordered.end());
   ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
 
@@ -409,6 +412,7 @@ SuggestionReview ReviewSuggestion(const Template& model, const MasterVault& vaul
   SuggestionReview review;
   Template suggested = model;
   for (const SuggestedItem& item : suggestion.items) {
+    if (!HoldsCraftedItem(model, configuration, item.equipmentSlot)) continue;  // a suggestion older than the template
     const CraftedItem& current = CraftedItemIn(suggested, configuration, item.equipmentSlot);
     review.items.push_back({item.equipmentSlot, current.Name.Str(),
                             GemsText(GemsOfItem(item.equipmentSlot, current).gems),

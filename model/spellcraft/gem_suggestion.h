@@ -62,7 +62,7 @@ std::vector<int> CraftedSlotsCounted(const Template& model, const Configuration&
 // Whether the slot's reference in the configuration names an existing crafted item.
 bool HoldsCraftedItem(const Template& model, const Configuration& configuration, int equipmentSlot);
 
-// Suggests the gems of the crafted items in the slots (each must hold one).
+// Suggests the gems of the crafted items in the slots; a slot that holds none is left out.
 GemSuggestion SuggestGems(const Template& model, const MasterVault& vault, const AppliedClass& applied,
                           const Configuration& configuration, std::span<const int> slots, GemBudget budget);
 

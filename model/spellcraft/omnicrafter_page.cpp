@@ -24,6 +24,8 @@ int OmnicrafterPage::PlanSize() const {
 // The plan is not part of the template file: the totals follow, nothing is modified.
 void OmnicrafterPage::PlanChanged() { workflow_.Recalculate(TemplateWorkflow::Change::None); }
 
+std::vector<std::string_view> OmnicrafterPage::StatLabels() { return ArchetypeLabels(kFullListing); }
+
 void OmnicrafterPage::ChooseStat(int entry) {
   entry_ = GemStatOfEntry(entry) != 0 ? entry : 0;
   tier_ = GemTierCount(GemStatOfEntry(entry_)) > 0 ? 0 : -1;

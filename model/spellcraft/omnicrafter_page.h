@@ -22,6 +22,8 @@ class OmnicrafterPage {
   explicit OmnicrafterPage(TemplateWorkflow& workflow) : workflow_(workflow) {}
 
   // ---- the gem to add (oc1, os1)
+  // The stat box lists the whole gem stat list.
+  static std::vector<std::string_view> StatLabels();
   // A gem stat list entry, 0 "<Empty>"; the amount box takes the first
   // amount of the stat's category.
   void ChooseStat(int entry);

@@ -80,12 +80,7 @@ bool SpellcraftCalculator::PlannedGemsEnabled() const {
 }
 
 std::vector<std::string_view> SpellcraftCalculator::GemStatLabels(int gem) const {
-  if (!IsGemSlot(gem)) return {};
-  const int archetype = gems_[At(gem)].archetype;
-  if (archetype == kNoArchetype) return {kChooseArchetype};
-  std::vector<std::string_view> labels;
-  for (int entry : ArchetypeEntries(archetype)) labels.push_back(GemStatLabel(entry));
-  return labels;
+  return IsGemSlot(gem) ? ArchetypeLabels(gems_[At(gem)].archetype) : std::vector<std::string_view>{};
 }
 
 int SpellcraftCalculator::GemStatPosition(int gem) const {

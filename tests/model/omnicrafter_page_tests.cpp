@@ -41,6 +41,10 @@ class OmnicrafterPageTest : public test::WorkflowTest {
 };
 
 TEST_F(OmnicrafterPageTest, PlanningAnalysingAndRemovingNeverModifyTheTemplate) {
+  const auto labels = OmnicrafterPage::StatLabels();  // the whole gem stat list, its labels as the calculator's
+  ASSERT_EQ(labels.size(), 139u);
+  EXPECT_EQ(labels[21], "All Casting ");
+  EXPECT_EQ(labels[134], "Mauler Staff");
   page_.ChooseStat(kStrength);
   EXPECT_EQ(page_.AmountTexts().front(), "2");
   EXPECT_EQ(page_.Tier(), 0);

@@ -317,6 +317,42 @@ TEST_F(SpellcraftCalculatorTest, NamesPagesAndDone) {
   EXPECT_TRUE(messages_.notices.empty());
 }
 
+// A template file can hold any byte in any field of a crafted item.
+TEST_F(SpellcraftCalculatorTest, ADamagedCraftedItemLoadsWithinTheControlsAndSuggestsSafely) {
+  Start(kArmsman);
+  CraftedItem damaged;
+  damaged.Name = " ";
+  damaged.Autoname = 255;
+  damaged.Absorption = 255;
+  damaged.ItemLevel = 0;
+  damaged.LegacyBonus = 255;
+  damaged.FifthSlotBonus = 255;
+  damaged.AlchemyProc = "no such proc";
+  damaged.StatIds = {65535, 185, 9999, 134, 65535, 65535, 65535, 0, 0, 0};
+  damaged.StatValues = {-5, 1 << 30, 7, -1, 1 << 30, -(1 << 30), 3, 0, 0, 0};
+  damaged.GemTiers = {65535, 65535, 9, 40000};
+  OpenWith(slot::Chest, damaged);
+  EXPECT_EQ(calculator_.PickedEntry(), 1);
+  EXPECT_EQ(calculator_.Level(), kMinItemLevel);
+  EXPECT_EQ(calculator_.ArmourKind(), kPlate) << "no heavier than the class wears";
+  for (int gem = 0; gem < 4; ++gem) {
+    EXPECT_LT(calculator_.Gem(gem).tier, static_cast<int>(calculator_.GemAmountTexts(gem).size()));
+    EXPECT_GE(calculator_.GemStatPosition(gem), -1);
+  }
+  EXPECT_EQ(calculator_.AlchemyProcIndex(), 0);
+  EXPECT_FALSE(calculator_.Figures().charge.empty());
+  EXPECT_EQ(Items(slot::Chest)[0], damaged) << "looking changes nothing";
+
+  const GemSuggestion suggestion = calculator_.SuggestForItem();
+  ASSERT_EQ(suggestion.items.size(), 1u);
+  EXPECT_LE(suggestion.items[0].charge, ImbueCapacity(kMinItemLevel, kPlate));
+  // A slot that holds no crafted item is left out, not read.
+  const std::vector<int> slots{slot::Head, slot::Chest, slot::Neck};
+  EXPECT_EQ(SuggestGems(model_, vault_, workflow_.Class(), model_.Configurations[0], slots, GemBudget::MaxOvercharge)
+                .items.size(),
+            1u);
+}
+
 TEST_F(SpellcraftCalculatorTest, SuggestionsAreAppliedThroughTheControlsAndUndoneOnce) {
   Start(kArmsman);
   model_.Configurations[0].Level = 50;

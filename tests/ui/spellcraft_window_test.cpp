@@ -258,6 +258,7 @@ class SpellcraftWindowTest : public QObject {
       QTimer::singleShot(0, [&reviewed, button] {
         QWidget* dialog = QApplication::activeModalWidget();
         reviewed = dialog && dialog->objectName() == "GemSuggestion" &&
+                   dialog->findChild<QPushButton*>("btnApplySuggestion")->isDefault() &&
                    dialog->findChild<QTableWidget*>("SuggestedItems")->rowCount() == 1 &&
                    dialog->findChild<QTableWidget*>("SuggestedStats")->rowCount() > 0;
         if (dialog) dialog->findChild<QPushButton*>(button)->click();
@@ -285,6 +286,15 @@ class SpellcraftWindowTest : public QObject {
     QCOMPARE(MainStatRows(session), totalsBefore);
     QCOMPARE(cappedUtility(), utilityBefore);
     QVERIFY(!Control(calculator, "btnUndoSuggestion")->isEnabled());
+
+    // A right-hand weapon counts only while the configuration wears one-handed
+    // weapons: the suggestion follows the choice made in the main window.
+    Choose(Control<QComboBox>(calculator, "SlotSwitch"), "Right Hand");
+    QTest::mouseClick(Control<QPushButton>(calculator, "btnNew"), Qt::LeftButton);
+    Choose(session.Find<QComboBox>("rWepType"), "Two Handed");
+    QVERIFY(!Control(calculator, "btnSuggest")->isEnabled());
+    Choose(session.Find<QComboBox>("rWepType"), "Right and Left Hands");
+    QVERIFY(Control(calculator, "btnSuggest")->isEnabled());
   }
 
   // The companion's "stats --omni-slots --omni-gem" gives the totals that the

@@ -72,12 +72,6 @@ QStringList LevelTexts() {
   return texts;
 }
 
-QStringList FullGemStatList() {
-  QStringList labels;
-  for (int entry = 0; entry < kGemStatEntryCount; ++entry) labels << ToQString(GemStatLabel(entry));
-  return labels;
-}
-
 }  // namespace
 
 SpellcraftWindow::SpellcraftWindow(Planner& planner, QWidget* parent)
@@ -369,7 +363,7 @@ QGroupBox* SpellcraftWindow::BuildPlanGems() {
   auto* group = new QGroupBox("Planned Gems");
   group->setObjectName("PlanGroup");
   planStat_ = NewNarrowCombo("oc1", group, 12);
-  planStat_->addItems(FullGemStatList());
+  planStat_->addItems(TextsOf(OmnicrafterPage::StatLabels()));
   connect(planStat_, &QComboBox::currentIndexChanged, this, [this](int entry) {
     if (!refreshing_ && entry >= 0) Edit([&] { omnicrafter_.ChooseStat(entry); });
   });
