@@ -44,6 +44,14 @@ std::string HomePageAddress(const std::filesystem::path& programFolder) {
   }
 }
 
+std::string ItemDatabaseSearchText(std::string_view name) {
+  constexpr std::size_t kCutLength = 50;
+  std::string text(name);
+  for (const std::string_view opening : {" (", "("})
+    if (const auto at = text.find(opening); at != std::string::npos) text.erase(at, kCutLength);
+  return text;
+}
+
 std::string WebSearchAddress(std::string_view text) {
   return std::string(kWebSearchSite) + "/search?hl=en&q=" + QueryEncoded(text, true);
 }

@@ -32,6 +32,10 @@ std::string HomePageAddress(const std::filesystem::path& programFolder);
 // other byte "%" and two hex digits.
 std::string QueryEncoded(std::string_view text, bool blankAsPlus);
 
+// The item database site's search words for an item name: the name cut at
+// its first " (" and then at its first "(" (up to 50 characters each time).
+std::string ItemDatabaseSearchText(std::string_view name);
+
 // The general web search for a text, and the item database search.
 std::string WebSearchAddress(std::string_view text);
 std::string ItemDatabaseSearchAddress(std::string_view text);

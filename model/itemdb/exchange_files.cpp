@@ -204,6 +204,15 @@ LegacyItem ResetLegacyItem() {
 }
 
 std::optional<ItemFileKind> ItemFileKindOf(std::string_view path) {
+  // The file's own extension speaks first: a folder named after another
+  // kind says nothing about the file in it.
+  const std::string_view name = path.substr(path.find_last_of("/\\") + 1);
+  if (const auto dot = name.rfind('.'); dot != std::string_view::npos) {
+    const std::string_view extension = name.substr(dot);
+    if (extension == ".kwz") return ItemFileKind::Kwz;
+    if (extension == ".kwi") return ItemFileKind::Kwi;
+    if (extension == ".kwx") return ItemFileKind::Kwx;
+  }
   if (path.find("kwz") != std::string_view::npos) return ItemFileKind::Kwz;
   if (path.find("kwi") != std::string_view::npos) return ItemFileKind::Kwi;
   if (path.find("kwx") != std::string_view::npos) return ItemFileKind::Kwx;

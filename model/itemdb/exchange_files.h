@@ -89,8 +89,9 @@ enum class ItemFileKind {
   Kwx,  // the legacy record, 276 bytes, or the vault item export, 558 bytes
 };
 
-// Decided from the whole path, letter case as written: "kwz" anywhere, else
-// "kwi", else "kwx"; nothing for any other path.
+// Decided by the file's extension ".kwz", ".kwi" or ".kwx" when it has one of
+// them; otherwise from the whole path, letter case as written: "kwz" anywhere,
+// else "kwi", else "kwx"; nothing for any other path.
 std::optional<ItemFileKind> ItemFileKindOf(std::string_view path);
 
 // The size of the record a file of the kind begins with.

@@ -342,6 +342,13 @@ std::span<const std::string_view> RaceList(int realmValue) {
   return kRaceLists[static_cast<std::size_t>(realmValue)];
 }
 
+VaultQueryContext HandRulesContext(const AppliedClass& applied) {
+  VaultQueryContext context;
+  context.dualWields = applied.Info.DualWields;
+  context.shieldSize = applied.Info.ShieldSize;
+  return context;
+}
+
 AppliedClass ApplyClass(int classIndex) {
   AppliedClass applied;
   applied.ClassIndex = classIndex;

@@ -12,6 +12,7 @@
 
 #include "itemdb/item_vocabularies.h"
 #include "itemdb/stat_catalogue.h"
+#include "itemdb/vault_query.h"
 #include "template/configuration.h"
 
 namespace davoruzivi {
@@ -97,6 +98,9 @@ struct AppliedClass {
 };
 
 AppliedClass ApplyClass(int classIndex);
+
+// A query context whose hand rules follow the class's weapons and shields.
+VaultQueryContext HandRulesContext(const AppliedClass& applied);
 
 // Racial resists, for StatIds 11..19 in catalogue order (Crush, Slash, Thrust,
 // Heat, Cold, Energy, Matter, Body, Spirit).

@@ -51,13 +51,8 @@ bool HasExtension(const std::filesystem::path& path, std::string_view extension)
 InlineItemFields FieldsOf(const InlineItem& item) {
   InlineItemFields fields;
   fields.name = item.Name.Empty() ? std::string(kCustomItemName) : item.Name.Str();
-  for (std::size_t n = 0; n < fields.rows.size(); ++n) {
-    StatChoice choice;
-    StatToCategory(item.StatIds[n], choice);
-    fields.rows[n] = {choice.Category, choice.Entry, std::to_string(item.StatValues[n])};
-  }
-  for (std::size_t n = 0; n < fields.procs.size(); ++n)
-    fields.procs[n] = {item.ProcKinds[n], item.ProcEffects[n], std::to_string(item.ProcAmounts[n])};
+  fields.rows = BonusRowsOf(item);
+  fields.procs = ProcRowsOf(item);
   return fields;
 }
 
@@ -202,10 +197,7 @@ void InlineEditor::ShowItem(const InlineItem& item) {
 
 // A row without a stat holds no amount, a proc without a kind no effect.
 void InlineEditor::ApplyEnablingRules() {
-  for (BonusRowFields& row : fields_.rows) {
-    if (row.category == 0) row.stat = 0;
-    if (row.stat == 0) row.amount = "0";
-  }
+  ClearUnusedRows(fields_.rows);
   for (ProcFields& proc : fields_.procs)
     if (proc.kind == 0) proc.effect = 0;
 }
@@ -215,18 +207,8 @@ void InlineEditor::ApplyEnablingRules() {
 InlineItem InlineEditor::ItemFromFields() const {
   InlineItem item;
   item.Name = fields_.name;
-  for (std::size_t n = 0; n < fields_.rows.size(); ++n) {
-    const BonusRowFields& row = fields_.rows[n];
-    StatChoice choice{row.category, row.stat};
-    item.StatIds[n] = CategoryToStat(choice);
-    item.StatValues[n] = ParseIntegerOr(row.amount, 0);
-  }
-  for (std::size_t n = 0; n < fields_.procs.size(); ++n) {
-    const ProcFields& proc = fields_.procs[n];
-    item.ProcKinds[n] = static_cast<std::uint8_t>(proc.kind);
-    item.ProcEffects[n] = static_cast<std::uint16_t>(proc.effect);
-    item.ProcAmounts[n] = static_cast<std::uint16_t>(ParseIntegerOr(proc.amount, 0));
-  }
+  StoreBonusRows(fields_.rows, item);
+  StoreProcRows(fields_.procs, item);
   return item;
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "itemdb/bonus_fields.h"
 #include "itemdb/inline_item.h"
 #include "itemdb/vault_item.h"
 #include "template/template_model.h"
@@ -30,8 +31,6 @@ class MessageBox;
 
 inline constexpr std::string_view kCustomItemName = "Custom Item";
 inline constexpr std::size_t kTypedItemNameLength = 50;
-inline constexpr int kBonusAmountBound = 200;
-inline constexpr int kProcAmountBound = 5000;
 // The proc kinds a manual item offers: "No Procs/Effects" .. "Selectable Effects".
 inline constexpr int kManualProcKindCount = 6;
 inline constexpr std::size_t kClipboardLineCount = 14;
@@ -40,29 +39,11 @@ inline constexpr std::string_view kExportSuccessfulMessage = "Export Successful"
 inline constexpr std::string_view kImportFailedMessage = "This file did not import properly. Aborting Import";
 inline constexpr std::string_view kItemStatsCopiedMessage = "Item Stats copied to windows clipboard";
 
-// One bonus row: a category of StatCategoryList, an entry of that category's
-// list and the amount as the field shows it.
-struct BonusRowFields {
-  int category = 0;  // "<Select>"
-  int stat = 0;      // "<Empty>"
-  std::string amount = "0";
-
-  friend bool operator==(const BonusRowFields&, const BonusRowFields&) = default;
-};
-
-struct ProcFields {
-  int kind = 0;    // ProcKindList: "No Procs/Effects"
-  int effect = 0;  // the effect list AllProcs
-  std::string amount = "0";
-
-  friend bool operator==(const ProcFields&, const ProcFields&) = default;
-};
-
 // What the Manual Editor page shows; the defaults are the cleared fields.
 struct InlineItemFields {
   std::string name{kCustomItemName};
-  std::array<BonusRowFields, kBonusSlots> rows{};
-  std::array<ProcFields, kProcSlots> procs{};
+  BonusRows rows{};
+  ProcRows procs{};
 
   friend bool operator==(const InlineItemFields&, const InlineItemFields&) = default;
 };

@@ -51,12 +51,7 @@ void VaultGrabber::FillQuery() {
 }
 
 // The hand slots follow the template class's weapons and shields.
-VaultQueryContext VaultGrabber::QueryContext() const {
-  VaultQueryContext context;
-  context.dualWields = workflow_.Class().Info.DualWields;
-  context.shieldSize = workflow_.Class().Info.ShieldSize;
-  return context;
-}
+VaultQueryContext VaultGrabber::QueryContext() const { return HandRulesContext(workflow_.Class()); }
 
 void VaultGrabber::Search(const SortProgress& progress) {
   FillQuery();

@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::string_view kBountyPointReward = "Bounty Point Reward";
 constexpr std::uint8_t kMythirianProcKind = 6;
-constexpr std::size_t kDatabaseCutLength = 50;
 
 constexpr CommonTask kCommonTasks[] = {
     {"Add Champion Weapons", "Champion Weapon", slot::RightHand, slot::Ranged},
@@ -59,13 +58,6 @@ int ServerFilterOf(int serverIndex) {
 }  // namespace
 
 std::span<const CommonTask> CommonTasks() { return kCommonTasks; }
-
-std::string ItemDatabaseSearchText(std::string_view name) {
-  std::string text(name);
-  for (const std::string_view opening : {" (", "("})
-    if (const auto at = text.find(opening); at != std::string::npos) text.erase(at, kDatabaseCutLength);
-  return text;
-}
 
 VaultLoader::VaultLoader(TemplateWorkflow& workflow, const MasterVault& vault, VaultQuery& query,
                          const QueryFilterLists& lists, const Settings& settings, VaultLoaderServices services)
@@ -174,12 +166,9 @@ int VaultLoader::EntryEquippedNow() const {
 void VaultLoader::Search() {
   FillQuery();
   const Configuration* configuration = Current();
-  const AppliedClass& applied = workflow_.Class();
-  VaultQueryContext context;
+  VaultQueryContext context = HandRulesContext(workflow_.Class());
   if (configuration) context.loaderLevel = configuration->Level;
   searchedLevel_ = context.loaderLevel;
-  context.dualWields = applied.Info.DualWields;
-  context.shieldSize = applied.Info.ShieldSize;
   query_.Run(vault_, context);
   SortVaultResult(query_.MutableResult(), vault_, SortOrderOf(filters_));
   const VaultQueryResult& result = query_.Result();
@@ -414,7 +403,7 @@ std::optional<std::string> VaultLoader::WebSearchAddress() const {
 std::optional<std::string> VaultLoader::ItemDatabaseAddress() const {
   const std::string text = SearchText();
   if (!commands_.webSearch || text.empty()) return std::nullopt;
-  return web::ItemDatabaseSearchAddress(ItemDatabaseSearchText(text));
+  return web::ItemDatabaseSearchAddress(web::ItemDatabaseSearchText(text));
 }
 
 // ------------------------------------------------------------------ captions

@@ -64,10 +64,6 @@ struct LoaderCommands {
   friend bool operator==(const LoaderCommands&, const LoaderCommands&) = default;
 };
 
-// The item database site's search words for an item name: the name cut at
-// its first " (" and then at its first "(" (up to 50 characters each time).
-std::string ItemDatabaseSearchText(std::string_view name);
-
 struct VaultLoaderServices {
   platform::MessageBox& messages;
 };

@@ -57,10 +57,12 @@ TEST(LegacyItem, ResetSetsExactlyTheBytesItNames) {
   }
 }
 
-TEST(ItemFiles, KindComesFromTheWholePathAsWritten) {
+TEST(ItemFiles, KindComesFromTheExtensionThenTheWholePath) {
   EXPECT_EQ(ItemFileKindOf("item.kwx"), ItemFileKind::Kwx);
-  EXPECT_EQ(ItemFileKindOf("C:\\kwz-items\\sword.kwx"), ItemFileKind::Kwz) << "kwz is tested first";
-  EXPECT_EQ(ItemFileKindOf("/kwi/sword.kwx"), ItemFileKind::Kwi) << "then kwi";
+  EXPECT_EQ(ItemFileKindOf("C:\\kwz-items\\sword.kwx"), ItemFileKind::Kwx) << "the extension speaks first";
+  EXPECT_EQ(ItemFileKindOf("/kwi/sword.kwz"), ItemFileKind::Kwz);
+  EXPECT_EQ(ItemFileKindOf("/kwx-items/sword.kwi.bak"), ItemFileKind::Kwi) << "without one, kwi before kwx";
+  EXPECT_EQ(ItemFileKindOf("kwz-and-kwi.old"), ItemFileKind::Kwz) << "and kwz before both";
   EXPECT_EQ(ItemFileKindOf("sword.KWX"), std::nullopt) << "letter case as written";
 }
 

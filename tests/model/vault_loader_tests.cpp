@@ -343,9 +343,9 @@ TEST_F(VaultLoaderTest, BountyPointJewelryNeedsANewerVault) {
 }
 
 TEST(ItemDatabaseSearchText, CutsTheBracketsOff) {
-  EXPECT_EQ(ItemDatabaseSearchText("Cloak of Ages (Epic)"), "Cloak of Ages");
-  EXPECT_EQ(ItemDatabaseSearchText("Helm(old) of Kings"), "Helm");
-  EXPECT_EQ(ItemDatabaseSearchText("Belt (" + std::string(60, 'x') + ")"), "Belt" + std::string(12, 'x') + ")")
+  EXPECT_EQ(web::ItemDatabaseSearchText("Cloak of Ages (Epic)"), "Cloak of Ages");
+  EXPECT_EQ(web::ItemDatabaseSearchText("Helm(old) of Kings"), "Helm");
+  EXPECT_EQ(web::ItemDatabaseSearchText("Belt (" + std::string(60, 'x') + ")"), "Belt" + std::string(12, 'x') + ")")
       << "fifty characters go from the bracket on";
 }
 

@@ -41,6 +41,7 @@
 #include "GMAIN/stat_panels_widget.h"
 #include "Help/help_texts.h"
 #include "RichEdit1/link_text_view.h"
+#include "ItemEditor/item_editor_window.h"
 #include "Salvo/salvage_dialog.h"
 #include "Splash/splash_screen.h"
 #include "core/program_identity.h"
@@ -212,8 +213,8 @@ void GearMain::BuildQuickBar() {
     fileCommands_[command].button = button;
   }
   quickBar_->addSeparator();
-  QAction* itemEditor = add("Item editor", "btnItemEdit", "The item editor is not available yet");
-  itemEditor->setEnabled(false);
+  itemEditorCommands_[0] = add("Item editor", "btnItemEdit", "Edit, add and commit the items of the master vault");
+  connect(itemEditorCommands_[0], &QAction::triggered, this, &GearMain::OpenItemEditor);
   QAction* salvage = add("Salvage", "SalvageCalc", "Value raw metals and trinkets");
   connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
   quickBar_->addSeparator();
@@ -250,8 +251,8 @@ void GearMain::BuildMenus() {
   QMenu* tools = menuBar()->addMenu("&Tools");
   QAction* salvage = AddAction(tools, "Sal&vage Calculator", "SalvageCalculator1", QKeySequence("Ctrl+M"));
   connect(salvage, &QAction::triggered, this, &GearMain::OpenSalvageCalculator);
-  QAction* itemEditor = AddAction(tools, "&Item Editor", "ItemEditor1", QKeySequence("Ctrl+E"));
-  itemEditor->setEnabled(false);
+  itemEditorCommands_[1] = AddAction(tools, "&Item Editor", "ItemEditor1", QKeySequence("Ctrl+E"));
+  connect(itemEditorCommands_[1], &QAction::triggered, this, &GearMain::OpenItemEditor);
   BuildOptionsMenu();
   reportMenu_ = menuBar()->addMenu("&Report");
   reportMenu_->menuAction()->setObjectName("Report1");
@@ -616,8 +617,9 @@ bool GearMain::LoadVaultWithSplash() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SplashProgress progress(*splash_);
   progress.ShowStage(kLoadingVaultLabel);
-  const VaultLoadResult result =
-      LoadMasterVault(RepairMasterVaultPath(paths_.masterVaultPath, paths_.programFolder), planner_.vault, &progress);
+  const std::filesystem::path masterVaultPath = RepairMasterVaultPath(paths_.masterVaultPath, paths_.programFolder);
+  planner_.dazizuvoror.SetMasterVaultPath(masterVaultPath);
+  const VaultLoadResult result = LoadMasterVault(masterVaultPath, planner_.vault, &progress);
   QApplication::restoreOverrideCursor();
   if (result.Ok()) return true;
   splash_->close();
@@ -778,6 +780,19 @@ void GearMain::OpenSalvageCalculator() {
   salvage.exec();
 }
 
+// The item editor changes the vault, its vocabularies and with them the
+// filter lists; every page shows the template's vault items as they now are.
+// Editing the vault leaves the template as it was saved.
+void GearMain::OpenItemEditor() {
+  if (SubWindowOpen()) return;
+  if (!itemEditor_) itemEditor_ = new ItemEditorWindow(planner_, this);
+  itemEditor_->Run();
+  planner_.filterLists = CopyFilterLists(planner_.vault.Vocabularies());
+  planner_.workflow.Recalculate(TemplateWorkflow::Change::None);
+  equipment_->RefreshAllSlots();
+  RefreshAll();
+}
+
 void GearMain::RegisterFileTypes() {
   planner_.services.messages.Show(platform::RegisterFileTypes(QCoreApplication::applicationFilePath()),
                                   kRegisteredCaption);
@@ -842,6 +857,8 @@ void GearMain::RefreshFileCommands() {
   enable(kSaveAs, on && hasSomething);
   enable(kSave, on && status == TemplateStatus::Modified);
   recentMenu_->setEnabled(on);
+  // A docked item window holds vault positions and names of its own.
+  for (QAction* command : itemEditorCommands_) command->setEnabled(!SubWindowOpen());
 }
 
 // Only entries that name a file are shown, and the menu only while there is

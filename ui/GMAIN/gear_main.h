@@ -33,6 +33,7 @@ namespace davoruzivi::ui {
 class DockedEditor;
 class EquipmentPageWidget;
 class InfoPanelWidget;
+class ItemEditorWindow;
 class LinkTextView;
 class Planner;
 class ReportPageWidget;
@@ -124,6 +125,7 @@ class GearMain final : public QMainWindow {
   // The vault loader's "Manual Edit": the inline editor takes its place.
   void OpenManualEdit(int vaultPosition);
   void OpenSalvageCalculator();
+  void OpenItemEditor();
   void RegisterFileTypes();
   bool CanClose();
 
@@ -161,6 +163,8 @@ class GearMain final : public QMainWindow {
   };
   std::array<FileCommandActions, 5> fileCommands_{};
   QMenu* recentMenu_ = nullptr;
+  std::array<QAction*, 2> itemEditorCommands_{};  // btnItemEdit, ItemEditor1
+  ItemEditorWindow* itemEditor_ = nullptr;        // made on first use, kept for the run
   std::array<QAction*, 5> recentItems_{};
   QMenu* reportMenu_ = nullptr;
   QToolBar* quickBar_ = nullptr;

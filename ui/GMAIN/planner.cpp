@@ -1,5 +1,7 @@
 #include "GMAIN/planner.h"
 
+#include "itemdb/vault_reader.h"
+
 namespace davoruzivi::ui {
 
 Planner::Planner(MasterVault& vaultOfTheRun, PlannerServices servicesOfTheRun, std::filesystem::path folder)
@@ -12,7 +14,11 @@ Planner::Planner(MasterVault& vaultOfTheRun, PlannerServices servicesOfTheRun, s
                                 services.settingsStore},
                programFolder),
       recalculation(workflow, vault),
-      page(workflow, vault) {}
+      page(workflow, vault),
+      dazizuvoror(vault, query, {services.messages, services.files}, MasterVaultPathIn(programFolder)),
+      itemEditor(vault, query, dazizuvoror, {services.messages, services.questions, services.web},
+                 // its queries run while the Dazizuvoror is hidden: the hand rules apply
+                 [this] { return HandRulesContext(workflow.Class()); }) {}
 
 void Planner::StartWithSettings() {
   settings = davoruzivi::StartupSettings(services.settingsStore, services.messages);

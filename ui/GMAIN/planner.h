@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "itemdb/dazizuvoror.h"
+#include "itemdb/item_editor.h"
 #include "itemdb/item_filters.h"
 #include "itemdb/master_vault.h"
 #include "itemdb/vault_query.h"
@@ -63,6 +65,10 @@ class Planner {
   // window is first shown.
   VaultQuery query;
   QueryFilterLists filterLists;
+  // The item database windows' state for the run: the search window over the
+  // shared query, and the item editor.
+  Dazizuvoror dazizuvoror;
+  ItemEditor itemEditor;
 };
 
 }  // namespace ui
