@@ -7,12 +7,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ItemEditor/item_editor_window.h"
+#include "Vlt/dazizuvoror_window.h"
 #include "main_window_session.h"
 
 using namespace davoruzivi;
@@ -43,8 +45,9 @@ bool CaptionFits(const QWidget* widget) {
     return label->width() >= label->minimumSizeHint().width();
   if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
     const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-    return button->width() >= std::min(button->minimumSizeHint().width(),
-                                       button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 2 * margin);
+    return button->width() >=
+           std::min(button->minimumSizeHint().width(),
+                    button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 2 * margin);
   }
   if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QGroupBox*>(widget) ||
       qobject_cast<const QTabBar*>(widget))
@@ -72,8 +75,7 @@ QStringList LayoutFaults(const QWidget& window) {
       const auto* sibling = qobject_cast<const QWidget*>(other);
       if (!sibling || sibling <= widget || !sibling->isVisible() || sibling->isWindow() || IsPartOfAControl(sibling))
         continue;
-      if (widget->geometry().intersects(sibling->geometry()))
-        faults << NameOf(widget) + " overlaps " + NameOf(sibling);
+      if (widget->geometry().intersects(sibling->geometry())) faults << NameOf(widget) + " overlaps " + NameOf(sibling);
     }
   }
   return faults;
@@ -132,6 +134,26 @@ class LayoutTest : public QObject {
       }
       docked->Done();
       QVERIFY2(!session.window->SubWindowOpen(), button);
+    }
+  }
+
+  // The item editor and the Dazizuvoror fit a small screen at their minimum size.
+  void theItemDatabaseWindowsFitTheMinimumSize() {
+    Session session;
+    QTRY_VERIFY(session.started);
+    ui::ItemEditorWindow editor(session.planner);
+    for (QDialog* window : std::initializer_list<QDialog*>{&editor, &editor.Dazizuvoror()}) {
+      window->show();
+      window->resize(window->minimumSizeHint());
+      QApplication::processEvents();
+      if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        QVERIFY2(window->width() <= 1024 && window->height() <= 720,
+                 qPrintable(QString("%1 %2x%3").arg(window->objectName()).arg(window->width()).arg(window->height())));
+      }
+      const QStringList faults = LayoutFaults(*window);
+      if (!faults.isEmpty()) qWarning("%s", qPrintable(faults.join('\n')));
+      QVERIFY2(faults.isEmpty(), qPrintable(window->objectName()));
+      window->hide();
     }
   }
 

@@ -68,8 +68,11 @@ ItemEditorWindow::ItemEditorWindow(Planner& planner, QWidget* parent)
   setObjectName("frmItemEdit");
   setModal(true);
   showing_ = true;  // filling the lists announces no change
+  auto* left = new QVBoxLayout;
+  left->addWidget(BuildListing(), 1);
+  left->addWidget(BuildButtons());
   auto* columns = new QHBoxLayout;
-  columns->addWidget(BuildListing(), 2);
+  columns->addLayout(left, 2);
   auto* middle = new QVBoxLayout;
   middle->addWidget(BuildFields());
   middle->addWidget(BuildBonuses());
@@ -79,7 +82,6 @@ ItemEditorWindow::ItemEditorWindow(Planner& planner, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(BuildMenu());
   layout->addLayout(columns, 1);
-  layout->addWidget(BuildButtons());
   for (QWidget* widget : findChildren<QWidget*>()) widget->installEventFilter(this);
   showing_ = false;
   ShowModel();
@@ -368,28 +370,29 @@ QPushButton* ItemEditorWindow::AddButton(const QString& caption, const char* obj
   return button;
 }
 
-// The commands on the item in the first row, the searches and the vault in the second.
+// The commands in pairs under the listing: the item's, the searches and the vault's.
 QWidget* ItemEditorWindow::BuildButtons() {
-  auto* rows = new QWidget(this);
-  auto* grid = new QGridLayout(rows);
+  auto* pairs = new QWidget(this);
+  auto* grid = new QGridLayout(pairs);
   grid->setContentsMargins(0, 0, 0, 0);
   QPushButton* remove = AddButton("Delete Item", "btnDelete", {});
   remove->setEnabled(false);
-  const std::initializer_list<QPushButton*> itemCommands{
+  QPushButton* const buttons[] = {
       AddButton("&New Item", "btnNewItem", [this] { model_.NewItem(); }),
       AddButton("&Save Item", "btnSaveItem", [this] { model_.Save(); }),
       AddButton("&Undo", "btnUndo", [this] { model_.Undo(); }),
-      AddButton("Clear Stats", "btnClearStats", [this] { model_.ClearStats(); }), remove};
-  const std::initializer_list<QPushButton*> otherCommands{
-      AddButton("&Google", "btnGoogle", [this] { model_.SearchWeb(); }),
-      AddButton("Allakha&zam", "btnAllakhazam", [this] { model_.SearchItemDatabase(); }),
+      AddButton("Clear Stats", "btnClearStats", [this] { model_.ClearStats(); }),
       AddButton("Vault&keeper", "btnVaultkeeper", [this] { model_.Vaultkeeper([this] { Dazizuvoror().Run(); }); }),
-      AddButton("Commit Changes", "btnCommitChanges", [this] { model_.Commit(); })};
-  int column = 0;
-  for (QPushButton* button : itemCommands) grid->addWidget(button, 0, column++);
-  column = 0;
-  for (QPushButton* button : otherCommands) grid->addWidget(button, 1, column++);
-  return rows;
+      remove,
+      AddButton("&Google", "btnGoogle", [this] { model_.SearchWeb(); }),
+      AddButton("Allakha&zam", "btnAllakhazam", [this] { model_.SearchItemDatabase(); })};
+  int place = 0;
+  for (QPushButton* button : buttons) {
+    grid->addWidget(button, place / 2, place % 2);
+    ++place;
+  }
+  grid->addWidget(AddButton("Commit Changes", "btnCommitChanges", [this] { model_.Commit(); }), place / 2, 0, 1, 2);
+  return pairs;
 }
 
 // ------------------------------------------------------------------ showing
