@@ -60,7 +60,7 @@ VaultQueryContext Dazizuvoror::QueryContext() const {
 
 std::optional<std::size_t> Dazizuvoror::PositionOf(int entry) const {
   const VaultQueryResult& result = Result();
-  if (entry < 0 || static_cast<std::size_t>(entry) >= result.Size()) return std::nullopt;
+  if (entry < 0 || static_cast<std::size_t>(entry) >= result.Size() || result.IsNoMatch()) return std::nullopt;
   return result.positions[static_cast<std::size_t>(entry)];
 }
 
@@ -140,7 +140,7 @@ bool Dazizuvoror::ImportItemList() {
 
 bool Dazizuvoror::ExportItem(int selectedEntry) {
   const auto position = PositionOf(selectedEntry);
-  if (!position || Result().IsNoMatch()) return false;
+  if (!position) return false;
   const std::string suggested = SuggestedExportName(vault_.Items()[*position].Name.View());
   const auto chosen = services_.files.Save({std::string(kExportTitle), std::string(kExportFilter), "kwx",
                                             masterVaultPath_.parent_path(), Cp1252ToUtf8(suggested), false, true});

@@ -58,7 +58,7 @@ class Dazizuvoror {
   int Show();
   // Closing by any means hands the selected entry's position back (-1 for none).
   void Close(int selectedEntry);
-  // The vault position of a result entry; nothing for none.
+  // The vault position of a result entry; nothing for none and for "No items found".
   std::optional<std::size_t> PositionOf(int entry) const;
 
   // ---- the filters

@@ -454,12 +454,16 @@ bool ItemEditor::Save() {
   const int previous = appended ? oldSize : selected_;
   RunQuery();
   TakeListing();
-  if (!IsItemEntry(previous)) {
+  // The saved item stays in view while the query lists it; otherwise the
+  // entry that took its listing index does.
+  int entry = EntryOf(static_cast<long long>(stored));
+  if (!IsItemEntry(entry)) entry = previous;
+  if (!IsItemEntry(entry)) {
     ShowNewItem();
     return true;
   }
-  selected_ = previous;
-  LoadPosition(static_cast<long long>(listing_.positions[static_cast<std::size_t>(previous)]));
+  selected_ = entry;
+  LoadPosition(static_cast<long long>(listing_.positions[static_cast<std::size_t>(entry)]));
   return true;
 }
 
