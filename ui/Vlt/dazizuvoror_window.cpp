@@ -111,6 +111,7 @@ QWidget* DazizuvororWindow::BuildFilters() {
   nameFilter_ = new QLineEdit(group);
   nameFilter_->setObjectName("NameFilter");
   nameFilter_->setMaxLength(static_cast<int>(kNameFilterLength));
+  nameFilter_->setPlaceholderText("Item name");
   SetHint(nameFilter_, "Type a name to search the database by keyword");
   connect(nameFilter_, &QLineEdit::textEdited, this,
           [this](const QString& text) { model_.SetName(ToModelText(text)); });
