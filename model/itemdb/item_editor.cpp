@@ -358,7 +358,10 @@ bool ItemEditor::SettleChanges(std::string_view message, std::string_view captio
 
 void ItemEditor::RunQuery() { query_.Run(vault_, queryContext_ ? queryContext_() : VaultQueryContext{}); }
 
-void ItemEditor::TakeListing() { listing_ = query_.Result(); }
+void ItemEditor::TakeListing() {
+  listing_ = query_.Result();
+  ++listingGeneration_;
+}
 
 void ItemEditor::ShowNewItem() {
   fields_ = NewItemFields();
@@ -387,8 +390,16 @@ bool ItemEditor::NewItem() {
 
 void ItemEditor::SelectEntry(int entry) { LoadEntry(entry); }
 
+// The changes are settled first, also when no entry is selected; the
+// Dazizuvoror opens on any entry, "No items found" included.
 void ItemEditor::ActivateEntry(int entry, const ShowDazizuvoror& show) {
-  if (LoadEntry(entry)) Vaultkeeper(show);
+  if (!SettleChanges(kSelectQuestion, "Save " + fields_.name + "?", "&Save")) {
+    selected_ = EntryOf(editing_);
+    return;
+  }
+  if (!InRange(entry, listing_.Size())) return;
+  LoadEntry(entry);
+  Vaultkeeper(show);
 }
 
 // Loads a listing entry's item once the changes are settled; a cancel puts
@@ -467,11 +478,12 @@ bool ItemEditor::Save() {
   return true;
 }
 
+// The item being edited is loaded again, also one the listing does not show.
 void ItemEditor::Undo() {
   if (!changed_) return;
   changed_ = false;
-  if (IsItemEntry(selected_))
-    LoadPosition(static_cast<long long>(listing_.positions[static_cast<std::size_t>(selected_)]));
+  if (editing_ >= 0)
+    LoadPosition(editing_);
   else
     ShowNewItem();
 }
@@ -508,10 +520,9 @@ void ItemEditor::DarknessFallsImps() {
 // ------------------------------------------------------------------ class shortcuts
 
 void ItemEditor::KeepRealmClasses() {
-  const auto kept = RealmClasses(realmSelector_);
-  if (!kept) return;
-  for (int c = 0; c < kClassCount; ++c)
-    if (c < kept->first || c > kept->last) fields_.classes[static_cast<std::size_t>(c)] = false;
+  if (const auto kept = RealmClasses(realmSelector_))
+    for (int c = 0; c < kClassCount; ++c)
+      if (c < kept->first || c > kept->last) fields_.classes[static_cast<std::size_t>(c)] = false;
   MarkChanged();
 }
 

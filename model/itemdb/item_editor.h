@@ -94,6 +94,8 @@ class ItemEditor {
   // ---- state
   const ItemEditorFields& Fields() const { return fields_; }
   const VaultQueryResult& Listing() const { return listing_; }
+  // Counts the listings taken, so a view knows when to show the listing anew.
+  int ListingGeneration() const { return listingGeneration_; }
   int SelectedEntry() const { return selected_; }  // -1 for none
   long long EditingPosition() const { return editing_; }
   bool Changed() const { return changed_; }
@@ -208,6 +210,7 @@ class ItemEditor {
   QueryContextSource queryContext_;
   ItemEditorFields fields_ = NewItemFields();
   VaultQueryResult listing_;
+  int listingGeneration_ = 0;
   int selected_ = -1;
   long long editing_ = -1;
   bool changed_ = false;

@@ -237,6 +237,38 @@ TEST_F(ItemEditorTest, CancellingAQuestionKeepsTheChanges) {
   EXPECT_EQ(At(1).Notes, "") << "nothing was stored";
 }
 
+// Undo brings back the record being edited, also when the listing no longer shows it.
+TEST_F(ItemEditorTest, UndoLoadsTheEditedRecordAgain) {
+  editor_.SelectEntry(1);
+  query_.Settings().name = "Gamma";
+  editor_.Vaultkeeper([&] { dazizuvoror_.Close(-1); });  // the listing now holds only Gamma Ring
+  ASSERT_EQ(editor_.SelectedEntry(), -1);
+  editor_.ChangeNotes("edited");
+  editor_.ChangeClass(3, true);
+  editor_.Undo();
+  EXPECT_FALSE(editor_.Changed());
+  EXPECT_EQ(editor_.Fields(), FieldsOfRecord(At(1)));
+  EXPECT_EQ(editor_.EditingPosition(), 1);
+}
+
+// The realm selector's shortcuts change only the classes of the realm chosen; "Internal" none.
+TEST_F(ItemEditorTest, ClassShortcutsFollowTheRealmSelector) {
+  editor_.CheckAll(true);
+  editor_.SetRealmSelector(1);  // Hibernia
+  editor_.KeepRealmClasses();
+  EXPECT_EQ(CheckedClasses().front(), 16);
+  EXPECT_EQ(CheckedClasses().back(), 31);
+  editor_.CheckRealm(false);
+  EXPECT_TRUE(CheckedClasses().empty());
+  editor_.SetRealmSelector(2);  // Midgard
+  editor_.CheckRealm(true);
+  EXPECT_EQ(CheckedClasses().size(), 15u);
+  editor_.SetRealmSelector(3);  // Internal
+  editor_.KeepRealmClasses();
+  EXPECT_EQ(CheckedClasses().size(), 15u);
+  EXPECT_TRUE(editor_.Changed());
+}
+
 TEST_F(ItemEditorTest, AddingToAVocabularyFillsBothListsAndSelectsTheEntry) {
   const TwinnedVocabulary& expansions = vault_.Vocabularies().Expansions;
   const int listSize = expansions.List().Size();

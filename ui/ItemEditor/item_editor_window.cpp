@@ -103,8 +103,8 @@ QMenuBar* ItemEditorWindow::BuildMenu() {
     return action;
   };
   QMenu* database = bar->addMenu("&Database");
-  add(database, "&New Item", "F2", [this] { model_.NewItem(); })->setObjectName("NewItem1");
-  add(database, "&Save Item", "F3", [this] { model_.Save(); })->setObjectName("SaveItem1");
+  add(database, "&New Item", "F2", [this] { NewItem(); })->setObjectName("NewItem1");
+  add(database, "&Save Item", "F3", [this] { Save(); })->setObjectName("SaveItem1");
   QAction* exit = database->addAction("E&xit Item Editor");
   exit->setObjectName("ExitItemEditor1");
   exit->setShortcut(QKeySequence("Ctrl+X"));
@@ -144,7 +144,12 @@ QWidget* ItemEditorWindow::BuildListing() {
   connect(listing_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
     if (!showing_ && index.isValid()) Apply([this, row = index.row()] { model_.SelectEntry(row); });
   });
-  connect(listing_, &QListView::doubleClicked, this, &ItemEditorWindow::ActivateSelected);
+  // A click on the entry already selected, with changes made, asks about them and loads it anew.
+  connect(listing_, &QListView::clicked, this, [this](const QModelIndex& index) {
+    if (index.row() == model_.SelectedEntry() && model_.Changed())
+      Apply([this, row = index.row()] { model_.SelectEntry(row); });
+  });
+  connect(listing_, &QListView::doubleClicked, this, [this] { Apply([this] { ActivateSelected(); }); });
   auto* layout = new QVBoxLayout(listGroup_);
   layout->addWidget(listing_);
   return listGroup_;
@@ -377,15 +382,14 @@ QWidget* ItemEditorWindow::BuildButtons() {
   grid->setContentsMargins(0, 0, 0, 0);
   QPushButton* remove = AddButton("Delete Item", "btnDelete", {});
   remove->setEnabled(false);
-  QPushButton* const buttons[] = {
-      AddButton("&New Item", "btnNewItem", [this] { model_.NewItem(); }),
-      AddButton("&Save Item", "btnSaveItem", [this] { model_.Save(); }),
-      AddButton("&Undo", "btnUndo", [this] { model_.Undo(); }),
-      AddButton("Clear Stats", "btnClearStats", [this] { model_.ClearStats(); }),
-      AddButton("Vault&keeper", "btnVaultkeeper", [this] { model_.Vaultkeeper([this] { Dazizuvoror().Run(); }); }),
-      remove,
-      AddButton("&Google", "btnGoogle", [this] { model_.SearchWeb(); }),
-      AddButton("Allakha&zam", "btnAllakhazam", [this] { model_.SearchItemDatabase(); })};
+  QPushButton* const buttons[] = {AddButton("&New Item", "btnNewItem", [this] { NewItem(); }),
+                                  AddButton("&Save Item", "btnSaveItem", [this] { Save(); }),
+                                  AddButton("&Undo", "btnUndo", [this] { model_.Undo(); }),
+                                  AddButton("Clear Stats", "btnClearStats", [this] { model_.ClearStats(); }),
+                                  AddButton("Vault&keeper", "btnVaultkeeper", [this] { Vaultkeeper(); }),
+                                  remove,
+                                  AddButton("&Google", "btnGoogle", [this] { model_.SearchWeb(); }),
+                                  AddButton("Allakha&zam", "btnAllakhazam", [this] { model_.SearchItemDatabase(); })};
   int place = 0;
   for (QPushButton* button : buttons) {
     grid->addWidget(button, place / 2, place % 2);
@@ -469,8 +473,8 @@ void ItemEditorWindow::ShowFields() {
 }
 
 void ItemEditorWindow::ShowListing() {
-  if (names_->rowCount() != static_cast<int>(model_.Listing().Size()) || listingShown_ != model_.Listing().positions)
-    names_->Change([this] { listingShown_ = model_.Listing().positions; });
+  if (listingShown_ != model_.ListingGeneration())
+    names_->Change([this] { listingShown_ = model_.ListingGeneration(); });
   const int entry = model_.SelectedEntry();
   if (entry < 0) {
     listing_->selectionModel()->clear();
@@ -494,8 +498,21 @@ void ItemEditorWindow::AddTypedText(GrowingList list, QComboBox* box, int effect
 
 void ItemEditorWindow::ActivateSelected() {
   const QModelIndex index = listing_->currentIndex();
-  if (!index.isValid()) return;
-  Apply([this, row = index.row()] { model_.ActivateEntry(row, [this] { Dazizuvoror().Run(); }); });
+  model_.ActivateEntry(index.isValid() ? index.row() : -1, [this] { Dazizuvoror().Run(); });
+  listing_->setFocus();
+}
+
+// A new item is named first; after a save or the Dazizuvoror the listing has the focus.
+void ItemEditorWindow::NewItem() {
+  if (model_.NewItem()) name_->setFocus();
+}
+
+void ItemEditorWindow::Save() {
+  if (model_.Save()) listing_->setFocus();
+}
+
+void ItemEditorWindow::Vaultkeeper() {
+  model_.Vaultkeeper([this] { Dazizuvoror().Run(); });
   listing_->setFocus();
 }
 
@@ -534,7 +551,7 @@ bool ItemEditorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == listing_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      ActivateSelected();
+      Apply([this] { ActivateSelected(); });
       return true;
     }
   }

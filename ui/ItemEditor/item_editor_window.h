@@ -9,7 +9,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <vector>
 
 #include "itemdb/item_editor.h"
 
@@ -77,6 +76,9 @@ class ItemEditorWindow final : public QDialog {
   void ShowCaptions();
   void AddTypedText(GrowingList list, QComboBox* box, int effectBox = 0);
   void ActivateSelected();
+  void NewItem();
+  void Save();
+  void Vaultkeeper();
   void TryClose();
 
   Planner& planner_;
@@ -108,7 +110,7 @@ class ItemEditorWindow final : public QDialog {
   std::array<BonusRowControls, kBonusSlots> rows_{};
   std::array<ProcRowControls, kProcSlots> procs_{};
   std::map<QObject*, std::function<void()>> labelDoubleClicks_;
-  std::vector<std::size_t> listingShown_;  // the positions the listing view shows
+  int listingShown_ = -1;  // the model's listing generation the listing view shows
   bool showing_ = false;
 };
 

@@ -62,12 +62,19 @@ QAbstractSpinBox::StepEnabled StatAmountField::stepEnabled() const {
 }
 
 // Every edit is taken and corrected on the spot, so the field never holds
-// anything but a number within its bound. A corrected text keeps the caret
-// after its first digit when it stood there, and otherwise puts it at the end.
+// anything but a number within its bound. The caret stays where it was: by
+// the digits a correction took away before it, it moves left with the text.
+// An emptied field shows "0" with the caret after it, so the next digit
+// typed replaces it.
 QValidator::State StatAmountField::validate(QString& input, int& position) const {
   const QString corrected = platform::ToQString(CorrectedAmountText(platform::ToModelText(input), bound_));
   if (corrected != input) {
-    position = position == 1 ? std::min(1, static_cast<int>(corrected.size())) : static_cast<int>(corrected.size());
+    const auto removed = static_cast<int>(input.size() - corrected.size());
+    if (input.isEmpty())
+      position = static_cast<int>(corrected.size());
+    else if (removed > 0)
+      position = std::max(0, position - removed);
+    position = std::min(position, static_cast<int>(corrected.size()));
     input = corrected;
   }
   return QValidator::Acceptable;
@@ -111,7 +118,7 @@ QWidget* ItemFiltersWidget::BuildStatFilters() {
   return group;
 }
 
-QComboBox* ItemFiltersWidget::AddCombo(const char* objectName, int ItemFilters::* field) {
+QComboBox* ItemFiltersWidget::AddCombo(const char* objectName, int ItemFilters::*field) {
   auto* combo = NewNarrowCombo(objectName);
   connect(combo, &QComboBox::currentIndexChanged, this,
           [this, field](int entry) { Write([&] { filters_.*field = entry; }); });
@@ -144,8 +151,7 @@ QWidget* ItemFiltersWidget::BuildItemFilters() {
   form->addRow("Sort By", sort_);
   verifiedOnly_ = new QCheckBox("Verified Only", group);
   verifiedOnly_->setObjectName("VerOnly");
-  connect(verifiedOnly_, &QCheckBox::toggled, this,
-          [this](bool on) { Write([&] { filters_.verifiedOnly = on; }); });
+  connect(verifiedOnly_, &QCheckBox::toggled, this, [this](bool on) { Write([&] { filters_.verifiedOnly = on; }); });
   form->addRow(verifiedOnly_);
   return group;
 }
@@ -202,9 +208,12 @@ void ItemFiltersWidget::RunSearch(const std::function<void()>& search) {
 // takes each bound as chosen.
 void ItemFiltersWidget::ChooseLevel(bool minimum, int level) {
   if (refreshing_) return;
-  if (kind_ == Kind::Grabber) (minimum ? filters_.minimumLevel : filters_.maximumLevel) = level;
-  else if (minimum) ChooseMinimumLevel(filters_, level);
-  else ChooseMaximumLevel(filters_, level);
+  if (kind_ == Kind::Grabber)
+    (minimum ? filters_.minimumLevel : filters_.maximumLevel) = level;
+  else if (minimum)
+    ChooseMinimumLevel(filters_, level);
+  else
+    ChooseMaximumLevel(filters_, level);
   Refresh();
   emit filtersChanged();
 }

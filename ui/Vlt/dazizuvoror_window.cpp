@@ -83,6 +83,10 @@ QWidget* DazizuvororWindow::BuildListing() {
   list_->setMinimumWidth(220);
   list_->installEventFilter(this);
   connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) { Choose(index.row()); });
+  // The list always has an entry selected while it has any.
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (!list_->selectionModel()->hasSelection() && names_->rowCount() > 0) SelectEntry(0);
+  });
   auto* getName = new QPushButton("&Get Item Name (Transfers to Name Filter)", group);
   getName->setObjectName("btnGetName");
   connect(getName, &QPushButton::clicked, this, [this] {
