@@ -66,7 +66,11 @@ inline void ShowEntries(QComboBox& combo, const QStringList& entries) {
 }
 
 // An index the list lacks (one an item brought along) shows as no selection.
-inline void ShowIndex(QComboBox& combo, int index) { combo.setCurrentIndex(index < combo.count() ? index : -1); }
+// An entry already shown stays as it is, so an editable box keeps the text typed into it.
+inline void ShowIndex(QComboBox& combo, int index) {
+  const int shown = index < combo.count() ? index : -1;
+  if (combo.currentIndex() != shown) combo.setCurrentIndex(shown);
+}
 
 // Shows the entries with the row `current` (-1 none) selected. A list of the
 // same length only changes the texts that differ, so a renamed entry leaves

@@ -194,6 +194,11 @@ SlotFields SlotFieldsOf(int slot) {
   return {true, false};
 }
 
+std::span<const std::string_view> RealmSelectorList() {
+  static constexpr std::string_view kRealms[] = {"Albion", "Hibernia", "Midgard", "Internal"};
+  return kRealms;
+}
+
 std::optional<ClassRange> RealmClasses(int realm) {
   switch (realm) {
     case 0:

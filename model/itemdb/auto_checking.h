@@ -7,6 +7,8 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
 
 #include "itemdb/item_vocabularies.h"
 #include "itemdb/vault_item.h"
@@ -51,8 +53,9 @@ struct SlotFields {
 };
 SlotFields SlotFieldsOf(int slot);
 
-// The class list's entries of a realm of the realm selector ("Albion",
-// "Hibernia", "Midgard"); nothing for "Internal".
+// The realm selector: "Albion", "Hibernia", "Midgard", "Internal".
+std::span<const std::string_view> RealmSelectorList();
+// The class list's entries of a realm of the realm selector; nothing for "Internal".
 struct ClassRange {
   int first;
   int last;

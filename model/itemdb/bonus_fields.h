@@ -38,6 +38,9 @@ struct ProcFields {
 using BonusRows = std::array<BonusRowFields, kBonusSlots>;
 using ProcRows = std::array<ProcFields, kProcSlots>;
 
+// The stat list a row shows: its category's entries, or "<Empty>" alone for "<Select>".
+const Vocabulary& RowStatList(int category);
+
 // A row without a category lists no stat; a row without a stat holds no amount.
 void ClearUnusedRows(BonusRows& rows);
 // A new category lists its "<Empty>" entry with the amount "0".

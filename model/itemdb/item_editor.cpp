@@ -43,8 +43,9 @@ constexpr std::array<std::string_view, 3> kRealmSuffixes{" (Alb)", " (Hib)", " (
 
 bool InRange(int index, std::size_t size) { return index >= 0 && static_cast<std::size_t>(index) < size; }
 
+// The bonus level the spin shows: the metric's figure, within the spin's range.
 int ComputedBonusLevel(const VaultItem& item) {
-  return std::clamp(ParseIntegerOr(BonusLevelOf(item), 0), 0, kHighestBonusLevel);
+  return std::clamp(static_cast<int>(BonusLevelKey(item)), 0, kHighestBonusLevel);
 }
 
 TwinnedVocabulary& ListOf(ItemVocabularies& vocabularies, GrowingList list) {
@@ -507,7 +508,7 @@ void ItemEditor::ApplyServerPreset(ServerPreset preset) {
   MarkChanged();
 }
 
-void ItemEditor::AurulitBought() {
+void ItemEditor::AuruliteBought() {
   ChangeExpansionWithServers(kCatacombsExpansion);
   ChangeItemType(kMerchantBoughtItemType);
 }
@@ -542,29 +543,41 @@ void ItemEditor::CheckAll(bool checked) {
 
 // ------------------------------------------------------------------ label double-clicks
 
+int* ItemEditor::ListField(GrowingList list, int effectBox) {
+  switch (list) {
+    case GrowingList::ItemTypes:
+      return &fields_.itemType;
+    case GrowingList::Expansions:
+      return &fields_.expansion;
+    case GrowingList::WeaponTypes:
+      return &fields_.weaponType;
+    case GrowingList::Sources:
+      return &fields_.source;
+    case GrowingList::Effects:
+      break;
+  }
+  return InRange(effectBox, fields_.procs.size()) ? &fields_.procs[static_cast<std::size_t>(effectBox)].effect
+                                                  : nullptr;
+}
+
+void ItemEditor::TypeIntoList(GrowingList list, std::string_view text, int effectBox) {
+  const int entry = ListOf(vault_.Vocabularies(), list).IndexOf(text);
+  int* field = ListField(list, effectBox);
+  if (entry < 0 || !field || *field == entry) return;
+  // Expansions and weapon types check servers and classes as a choice from the list does.
+  if (list == GrowingList::Expansions) return ChangeExpansion(entry);
+  if (list == GrowingList::WeaponTypes) return ChangeWeaponType(entry);
+  *field = entry;
+  MarkChanged();
+}
+
 void ItemEditor::AddToVocabulary(GrowingList list, std::string_view text, int effectBox) {
-  if (text.empty()) return;
+  int* field = ListField(list, effectBox);
+  if (text.empty() || !field) return;
   TwinnedVocabulary& vocabulary = ListOf(vault_.Vocabularies(), list);
   if (vocabulary.List().Size() >= kUnknownIndex) return;  // a Word holds no further index
   vocabulary.Append(text);
-  const int entry = vocabulary.List().ExactIndexOf(text);
-  switch (list) {
-    case GrowingList::ItemTypes:
-      fields_.itemType = entry;
-      break;
-    case GrowingList::Expansions:
-      fields_.expansion = entry;
-      break;
-    case GrowingList::WeaponTypes:
-      fields_.weaponType = entry;
-      break;
-    case GrowingList::Sources:
-      fields_.source = entry;
-      break;
-    case GrowingList::Effects:
-      if (InRange(effectBox, fields_.procs.size())) fields_.procs[static_cast<std::size_t>(effectBox)].effect = entry;
-      break;
-  }
+  *field = vocabulary.List().ExactIndexOf(text);
   MarkChanged();
   for (const VocabularyMessage& added : kAddedMessages)
     if (added.list == list) services_.messages.Notify(std::string(added.message) + std::string(text));

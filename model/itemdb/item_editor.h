@@ -160,13 +160,18 @@ class ItemEditor {
   // ---- the "Auto Changer" menu
   void ChangeExpansionWithServers(int expansion);  // F5 .. F7
   void ApplyServerPreset(ServerPreset preset);     // Ctrl+F6 .. Ctrl+F10
-  void AurulitBought();                            // F8
+  void AuruliteBought();                           // F8
   void DarknessFallsImps();                        // F9
 
   // ---- class shortcuts over the realm selector
   void KeepRealmClasses();  // double-click: the other realms' classes cleared
   void CheckRealm(bool checked);
   void CheckAll(bool checked);
+
+  // Text typed into the list's box picks the first entry equal to it, letter
+  // case ignored, as choosing that entry would; other text waits for the
+  // label's double-click to add it.
+  void TypeIntoList(GrowingList list, std::string_view text, int effectBox = 0);
 
   // ---- label double-clicks
   // Appends the typed text to the list, selects its first entry in the box
@@ -188,6 +193,8 @@ class ItemEditor {
   // Asks when changed: true when the command may go on (saved or discarded).
   bool SettleChanges(std::string_view message, std::string_view caption, std::string_view save);
   void MarkChanged();
+  // The field that holds the entry of a growing list; nothing for an effect box that is none.
+  int* ListField(GrowingList list, int effectBox);
   template <typename Value>
   void SetField(Value ItemEditorFields::*field, Value value) {
     fields_.*field = value;

@@ -76,9 +76,14 @@ int QueryStatOf(int entry) {
 
 }  // namespace
 
+const Vocabulary& ArmourFilterList() {
+  static const Vocabulary list{"<Armor Filters>", "0%", "10%", "19%", "27%", "34%", "Class-based"};
+  return list;
+}
+
 QueryFilterLists CopyFilterLists(const ItemVocabularies& vocabularies) {
   return {vocabularies.ItemTypes.Filter(),
-          Vocabulary{"<Armor Filters>", "0%", "10%", "19%", "27%", "34%", "Class-based"},
+          ArmourFilterList(),
           vocabularies.WeaponTypes.Filter(), vocabularies.Effects.Filter()};
 }
 

@@ -25,6 +25,8 @@ struct QueryFilterLists {
   Vocabulary effects;      // "<No Proc Filter>", then the effect list
 };
 QueryFilterLists CopyFilterLists(const ItemVocabularies& vocabularies);
+// The query's absorb filter: "<Armor Filters>", "0%" .. "34%", "Class-based".
+const Vocabulary& ArmourFilterList();
 
 // The loader's and grabber's stat filter list of 191 entries: "<Unfiltered>",
 // the attributes each followed by its cap, the power, hit point, fatigue and

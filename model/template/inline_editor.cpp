@@ -239,10 +239,7 @@ void InlineEditor::ChangeName(std::string_view name) {
 
 void InlineEditor::ChangeCategory(int row, int category) {
   if (closed_ || !InRange(row, kBonusSlots)) return;
-  BonusRowFields& fields = fields_.rows[static_cast<std::size_t>(row)];
-  fields.category = category;
-  fields.stat = 0;  // "<Empty>" of the new list
-  ApplyEnablingRules();
+  ChooseCategory(fields_.rows[static_cast<std::size_t>(row)], category);
   if (FieldChangeWrites()) WriteBack();
 }
 

@@ -269,6 +269,20 @@ TEST_F(ItemEditorTest, ClassShortcutsFollowTheRealmSelector) {
   EXPECT_TRUE(editor_.Changed());
 }
 
+// Typed text picks an entry only when it names one, letter case ignored, and
+// then acts as that choice does (an expansion checks its servers).
+TEST_F(ItemEditorTest, TypedTextPicksTheEntryItNames) {
+  editor_.TypeIntoList(GrowingList::Expansions, "origins expansion");
+  EXPECT_EQ(editor_.Fields().expansion, 0) << "no entry is named so";
+  EXPECT_FALSE(editor_.Changed());
+  editor_.TypeIntoList(GrowingList::Expansions, "origins expansion (old frontiers)");
+  EXPECT_EQ(editor_.Fields().expansion, kOriginsExpansion);
+  EXPECT_EQ(CheckedServers(), std::vector<int>{Server("Origins")});
+  editor_.TypeIntoList(GrowingList::Effects, "DAMAGE SHIELD", 1);
+  EXPECT_EQ(vault_.Vocabularies().Effects.TextOf(editor_.Fields().procs[1].effect), "Damage Shield");
+  EXPECT_EQ(editor_.Fields().procs[0].effect, 0);
+}
+
 TEST_F(ItemEditorTest, AddingToAVocabularyFillsBothListsAndSelectsTheEntry) {
   const TwinnedVocabulary& expansions = vault_.Vocabularies().Expansions;
   const int listSize = expansions.List().Size();

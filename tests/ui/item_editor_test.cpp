@@ -194,8 +194,17 @@ class ItemEditorTest : public QObject {
           QCOMPARE(std::filesystem::file_size(folder / "shield.kwx"), kVaultItemImageSize);
 
           QTest::keyClicks(In<QLineEdit>(vault, "NameFilter"), "KWJ");
-          QTest::keyClicks(In<QWidget>(vault, "stat1amt")->findChild<QLineEdit*>(), "300");
+          auto* amount = In<QWidget>(vault, "stat1amt")->findChild<QLineEdit*>();
+          QTest::keyClicks(amount, "300");
           QCOMPARE(session.planner.query.Settings().stats[0].minimumAmount, "200");
+          amount->selectAll();
+          QTest::keyClicks(amount, "05");
+          QCOMPARE(amount->text(), QString("5"));
+          QTest::keyClick(amount, Qt::Key_Home);
+          QTest::keyClick(amount, Qt::Key_Delete);
+          QCOMPARE(amount->text(), QString("0"));
+          QTest::keyClicks(amount, "7");
+          QVERIFY2(amount->text() == "7", "the digit typed after an emptied field replaces its 0");
           session.planner.query.Settings().stats[0].minimumAmount = "0";
           In<QPushButton>(vault, "btnGo")->click();
           QCOMPARE(vault.findChild<QListView*>("IDNames")->model()->rowCount(), 2);

@@ -487,9 +487,7 @@ void InlineEditorWindow::RefreshRow(std::size_t row) {
   BonusRowControls& controls = rows_[row];
   ShowIndex(*controls.category, fields.category);
   if (controls.shownCategory != fields.category) {
-    const Vocabulary& entries = StatCategoryEntries(fields.category);
-    ShowEntries(*controls.stat,
-                entries.Size() > 0 ? TextsOf(entries) : QStringList{ToQString(StatCatalogue().TextOf(0))});
+    ShowEntries(*controls.stat, TextsOf(RowStatList(fields.category)));
     controls.shownCategory = fields.category;
   }
   ShowIndex(*controls.stat, fields.stat);

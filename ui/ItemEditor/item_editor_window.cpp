@@ -31,16 +31,8 @@ namespace {
 using platform::ToModelText;
 using platform::ToQString;
 
-constexpr const char* kRealmSelectorEntries[] = {"Albion", "Hibernia", "Midgard", "Internal"};
-
 void ShowText(QLineEdit& edit, const QString& text) {
   if (edit.text() != text) edit.setText(text);
-}
-
-// Shows the entry without moving an editable box's typed text while it names the same entry.
-void ShowEntry(QComboBox& combo, int index) {
-  const int shown = index < combo.count() ? index : -1;
-  if (combo.currentIndex() != shown) combo.setCurrentIndex(shown);
 }
 
 void ShowChecks(QListWidget& list, const auto& checks) {
@@ -123,7 +115,7 @@ QMenuBar* ItemEditorWindow::BuildMenu() {
                                            std::tuple{"Origins", "Ctrl+F10", ServerPreset::Origins}})
     add(servers, caption, shortcut, [this, preset] { model_.ApplyServerPreset(preset); });
   QMenu* common = changer->addMenu("&Common Changes");
-  add(common, "&Aurulite Bought", "F8", [this] { model_.AurulitBought(); });
+  add(common, "&Aurulite Bought", "F8", [this] { model_.AuruliteBought(); });
   add(common, "&DF Imps", "F9", [this] { model_.DarknessFallsImps(); });
   return bar;
 }
@@ -155,20 +147,21 @@ QWidget* ItemEditorWindow::BuildListing() {
   return listGroup_;
 }
 
-QComboBox* ItemEditorWindow::AddCombo(const char* objectName, void (ItemEditor::*change)(int), bool editable) {
+QComboBox* ItemEditorWindow::AddCombo(const char* objectName, void (ItemEditor::*change)(int)) {
   QComboBox* combo = NewNarrowCombo(objectName, this, 12);
   connect(combo, &QComboBox::currentIndexChanged, this, [this, change](int index) {
     if (!showing_ && index >= 0) Apply([this, change, index] { (model_.*change)(index); });
   });
-  if (editable) {
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // Typing an entry's text picks that entry; other text waits to be added by its label.
-    connect(combo, &QComboBox::editTextChanged, this, [this, combo](const QString& text) {
-      const int index = combo->findText(text, Qt::MatchFixedString);
-      if (!showing_ && index >= 0 && index != combo->currentIndex()) combo->setCurrentIndex(index);
-    });
-  }
+  return combo;
+}
+
+// A box of a growing list also takes typed text, which the model matches to an entry.
+QComboBox* ItemEditorWindow::AddTypedCombo(QComboBox* combo, GrowingList list, int effectBox) {
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  connect(combo, &QComboBox::editTextChanged, this, [this, list, effectBox](const QString& text) {
+    if (!showing_) Apply([this, list, effectBox, text] { model_.TypeIntoList(list, ToModelText(text), effectBox); });
+  });
   return combo;
 }
 
@@ -193,12 +186,12 @@ QWidget* ItemEditorWindow::BuildFields() {
           [this](const QString& text) { Apply([this, text] { model_.ChangeNotes(ToModelText(text)); }); });
 
   realm_ = AddCombo("sOrigin", &ItemEditor::ChangeRealm);
-  itemType_ = AddCombo("rType", &ItemEditor::ChangeItemType, true);
+  itemType_ = AddTypedCombo(AddCombo("rType", &ItemEditor::ChangeItemType), GrowingList::ItemTypes);
   slot_ = AddCombo("cItemSlot", &ItemEditor::ChangeSlot);
-  expansion_ = AddCombo("cExpansion", &ItemEditor::ChangeExpansion, true);
-  weaponType_ = AddCombo("WType", &ItemEditor::ChangeWeaponType, true);
+  expansion_ = AddTypedCombo(AddCombo("cExpansion", &ItemEditor::ChangeExpansion), GrowingList::Expansions);
+  weaponType_ = AddTypedCombo(AddCombo("WType", &ItemEditor::ChangeWeaponType), GrowingList::WeaponTypes);
   absorb_ = AddCombo("cAbs", &ItemEditor::ChangeAbsorb);
-  source_ = AddCombo("cSource", &ItemEditor::ChangeSource, true);
+  source_ = AddTypedCombo(AddCombo("cSource", &ItemEditor::ChangeSource), GrowingList::Sources);
   level_ = AddCombo("sLevel", &ItemEditor::ChangeLevel);
   quality_ = AddCombo("cQual", &ItemEditor::ChangeQuality);
   speed_ = AddCombo("cSpeed", &ItemEditor::ChangeSpeed);
@@ -291,8 +284,7 @@ QWidget* ItemEditorWindow::BuildBonuses() {
     proc.kind = NewNarrowCombo(QString("cProc%1").arg(n + 1), group, 12);
     proc.kind->addItems(TextsOf(ProcKindList()));
     proc.effect = NewNarrowCombo(QString("cbExt%1").arg(n + 1), group, 16);
-    proc.effect->setEditable(true);
-    proc.effect->setInsertPolicy(QComboBox::NoInsert);
+    AddTypedCombo(proc.effect, GrowingList::Effects, n);
     proc.amount = new StatAmountField(kProcAmountBound, group);
     proc.amount->setObjectName(QString("pval%1").arg(n + 1));
     connect(proc.kind, &QComboBox::currentIndexChanged, this, [this, n](int index) {
@@ -335,7 +327,7 @@ QWidget* ItemEditorWindow::BuildChecks() {
 
   realmSelector_ = new QListWidget(column);
   realmSelector_->setObjectName("lRealm");
-  for (const char* realm : kRealmSelectorEntries) realmSelector_->addItem(realm);
+  realmSelector_->addItems(TextsOf(RealmSelectorList()));
   realmSelector_->setFixedHeight(realmSelector_->sizeHintForRow(0) * realmSelector_->count() +
                                  2 * realmSelector_->frameWidth());
   SetHint(realmSelector_, "Double clicking will reduce class options to one realm");
@@ -430,16 +422,16 @@ void ItemEditorWindow::ShowFields() {
   const ItemEditorFields& fields = model_.Fields();
   ShowText(*name_, ToQString(fields.name));
   ShowText(*notes_, ToQString(fields.notes));
-  ShowEntry(*realm_, fields.realm);
-  ShowEntry(*itemType_, fields.itemType);
-  ShowEntry(*slot_, fields.slot);
-  ShowEntry(*expansion_, fields.expansion);
-  ShowEntry(*weaponType_, fields.weaponType);
-  ShowEntry(*absorb_, fields.absorb);
-  ShowEntry(*source_, fields.source);
-  ShowEntry(*level_, fields.level);
-  ShowEntry(*quality_, fields.quality);
-  ShowEntry(*speed_, fields.speed);
+  ShowIndex(*realm_, fields.realm);
+  ShowIndex(*itemType_, fields.itemType);
+  ShowIndex(*slot_, fields.slot);
+  ShowIndex(*expansion_, fields.expansion);
+  ShowIndex(*weaponType_, fields.weaponType);
+  ShowIndex(*absorb_, fields.absorb);
+  ShowIndex(*source_, fields.source);
+  ShowIndex(*level_, fields.level);
+  ShowIndex(*quality_, fields.quality);
+  ShowIndex(*speed_, fields.speed);
   weaponType_->setEnabled(model_.WeaponTypeEnabled());
   absorb_->setEnabled(model_.AbsorbEnabled());
   bonusLevel_->setValue(fields.bonusLevel);
@@ -454,10 +446,9 @@ void ItemEditorWindow::ShowFields() {
   for (int n = 0; n < kBonusSlots; ++n) {
     const BonusRowFields& row = fields.rows[static_cast<std::size_t>(n)];
     const BonusRowControls& controls = rows_[static_cast<std::size_t>(n)];
-    ShowEntry(*controls.category, row.category);
-    ShowEntries(*controls.stat,
-                row.category == 0 ? QStringList{"<Empty>"} : TextsOf(StatCategoryEntries(row.category)));
-    ShowEntry(*controls.stat, model_.StatListEnabled(n) ? row.stat : -1);
+    ShowIndex(*controls.category, row.category);
+    ShowEntries(*controls.stat, TextsOf(RowStatList(row.category)));
+    ShowIndex(*controls.stat, model_.StatListEnabled(n) ? row.stat : -1);
     controls.stat->setEnabled(model_.StatListEnabled(n));
     controls.amount->ShowAmount(ToQString(row.amount));
     controls.amount->setEnabled(model_.AmountEnabled(n));
@@ -465,8 +456,8 @@ void ItemEditorWindow::ShowFields() {
   for (int n = 0; n < kProcSlots; ++n) {
     const ProcFields& proc = fields.procs[static_cast<std::size_t>(n)];
     const ProcRowControls& controls = procs_[static_cast<std::size_t>(n)];
-    ShowEntry(*controls.kind, proc.kind);
-    ShowEntry(*controls.effect, proc.effect);
+    ShowIndex(*controls.kind, proc.kind);
+    ShowIndex(*controls.effect, proc.effect);
     controls.effect->setEnabled(model_.EffectEnabled(n));
     controls.amount->ShowAmount(ToQString(proc.amount));
   }

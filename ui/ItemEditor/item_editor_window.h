@@ -66,7 +66,8 @@ class ItemEditorWindow final : public QDialog {
   QWidget* BuildBonuses();
   QWidget* BuildChecks();
   QWidget* BuildButtons();
-  QComboBox* AddCombo(const char* objectName, void (ItemEditor::*change)(int), bool editable = false);
+  QComboBox* AddCombo(const char* objectName, void (ItemEditor::*change)(int));
+  QComboBox* AddTypedCombo(QComboBox* combo, GrowingList list, int effectBox = 0);
   QLabel* AddLabel(const QString& caption, const char* objectName, std::function<void()> doubleClick = {});
   QPushButton* AddButton(const QString& caption, const char* objectName, std::function<void()> command);
   void Apply(const std::function<void()>& change);

@@ -140,9 +140,8 @@ QWidget* DazizuvororWindow::BuildFilters() {
   place(AddFilter("FilterServer", "Server Type Filter", &VaultQuerySettings::server, fixed(ServerFilterList())), 2, 1);
   place(AddFilter("ProcFilter", nullptr, &VaultQuerySettings::effect, twin(&ItemVocabularies::Effects)), 3, 0);
   place(AddFilter("QualFilter", nullptr, &VaultQuerySettings::quality, fixed(QualityFilterList())), 3, 1);
-  place(AddFilter("armorfilter", nullptr, &VaultQuerySettings::absorb,
-                  [&vocabularies] { return TextsOf(CopyFilterLists(vocabularies).armour); }),
-        4, 0);
+  place(AddFilter("armorfilter", nullptr, &VaultQuerySettings::absorb, [] { return TextsOf(ArmourFilterList()); }), 4,
+        0);
   place(AddFilter("weaponfilter", nullptr, &VaultQuerySettings::weaponType, twin(&ItemVocabularies::WeaponTypes)), 4,
         1);
   place(AddFilter("SourceFilter", nullptr, &VaultQuerySettings::source, twin(&ItemVocabularies::Sources)), 5, 0);
