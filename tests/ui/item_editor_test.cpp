@@ -174,6 +174,29 @@ class ItemEditorTest : public QObject {
         }));
   }
 
+  // A new item saved from the keyboard stays in view: the listing, which takes
+  // the focus, selects it and the fields show it.
+  void aSavedNewItemStaysShown() {
+    Session session;
+    QTRY_VERIFY(session.started);
+    QVERIFY(WithModal<ui::ItemEditorWindow>([&] { session.Command("ItemEditor1")->trigger(); },
+                                            [&](ui::ItemEditorWindow& editor) {
+                                              QApplication::setActiveWindow(&editor);
+                                              QVERIFY(QTest::qWaitForWindowActive(&editor));
+                                              auto* name = In<QLineEdit>(editor, "eItemName");
+                                              name->selectAll();
+                                              QTest::keyClicks(name, "Helm of Tests");
+                                              In<QAction>(editor, "SaveItem1")->trigger();
+                                              const int last = static_cast<int>(session.vault.Size()) - 1;
+                                              QCOMPARE(session.vault.Items().back().Name.View(), "Helm of Tests");
+                                              QCOMPARE(name->text(), QString("Helm of Tests"));
+                                              QCOMPARE(CurrentRow(editor, "INs"), last);
+                                              QVERIFY(In<QListView>(editor, "INs")->hasFocus());
+                                              QCOMPARE(session.planner.itemEditor.EditingPosition(), last);
+                                              editor.close();
+                                            }));
+  }
+
   // The Dazizuvoror's item files and filters.
   void theDazizuvororImportsExportsAndFilters() {
     Session session;

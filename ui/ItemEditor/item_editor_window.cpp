@@ -490,28 +490,38 @@ void ItemEditorWindow::AddTypedText(GrowingList list, QComboBox* box, int effect
 void ItemEditorWindow::ActivateSelected() {
   const QModelIndex index = listing_->currentIndex();
   model_.ActivateEntry(index.isValid() ? index.row() : -1, [this] { Dazizuvoror().Run(); });
-  listing_->setFocus();
+  ShowModelAndFocus(listing_);
 }
 
 // A new item is named first; after a save or the Dazizuvoror the listing has the focus.
 void ItemEditorWindow::NewItem() {
-  if (model_.NewItem()) name_->setFocus();
+  if (model_.NewItem()) ShowModelAndFocus(name_);
 }
 
 void ItemEditorWindow::Save() {
-  if (model_.Save()) listing_->setFocus();
+  if (model_.Save()) ShowModelAndFocus(listing_);
 }
 
 void ItemEditorWindow::Vaultkeeper() {
   model_.Vaultkeeper([this] { Dazizuvoror().Run(); });
-  listing_->setFocus();
+  ShowModelAndFocus(listing_);
+}
+
+// The control takes the focus once the window shows the model. A list view
+// that takes the focus without a current entry makes its first entry current;
+// that is no choice of the user's, so the listing shows the model's selection again.
+void ItemEditorWindow::ShowModelAndFocus(QWidget* control) {
+  ShowModel();
+  showing_ = true;
+  control->setFocus();
+  ShowListing();
+  showing_ = false;
 }
 
 void ItemEditorWindow::Run() {
   if (!isVisible() && screen()) resize(sizeHint().boundedTo(screen()->availableSize()));
   model_.Open();
-  ShowModel();
-  name_->setFocus();
+  ShowModelAndFocus(name_);
   exec();
 }
 

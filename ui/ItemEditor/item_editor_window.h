@@ -75,6 +75,7 @@ class ItemEditorWindow final : public QDialog {
   void ShowFields();
   void ShowListing();
   void ShowCaptions();
+  void ShowModelAndFocus(QWidget* control);
   void AddTypedText(GrowingList list, QComboBox* box, int effectBox = 0);
   void ActivateSelected();
   void NewItem();
