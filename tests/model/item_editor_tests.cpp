@@ -216,6 +216,24 @@ TEST_F(ItemEditorTest, AutoCheckingFollowsSlotAbsorbExpansionAndPresets) {
   EXPECT_FALSE(editor_.WeaponTypeEnabled());
 }
 
+// The "Auto Changer" commands turn auto-checking on, whatever it was, and set
+// the expansion with its servers (and the item type for the common changes).
+TEST_F(ItemEditorTest, AutoChangerCommandsCheckTheServersOfTheirExpansion) {
+  editor_.SelectEntry(0);
+  ASSERT_FALSE(editor_.AutoChecking()) << "loading an item turns it off";
+  editor_.AuruliteBought();
+  EXPECT_TRUE(editor_.AutoChecking());
+  EXPECT_EQ(editor_.Fields().expansion, 4);
+  EXPECT_EQ(vault_.Vocabularies().ItemTypes.TextOf(editor_.Fields().itemType), "Merchant Bought");
+  EXPECT_FALSE(editor_.Fields().servers[static_cast<std::size_t>(Server("Origins"))]);
+  EXPECT_EQ(CheckedServers().size(), 6u);
+  editor_.ChangeExpansionWithServers(3);  // Trials of Atlantis
+  EXPECT_EQ(CheckedServers().size(), 5u) << "neither Origins nor Classic";
+  editor_.DarknessFallsImps();
+  EXPECT_EQ(CheckedServers().size(), 7u);
+  EXPECT_TRUE(editor_.Changed());
+}
+
 TEST_F(ItemEditorTest, CancellingAQuestionKeepsTheChanges) {
   editor_.SelectEntry(1);
   editor_.ChangeNotes("edited");
